@@ -1,0 +1,12 @@
+#pragma once
+
+#include "ui/form.h"
+
+namespace morvi {
+
+// "SET": checks that a food and grams are given, then adds them to the tally.
+void cmd_SET_Click(Form& form);
+// Adds the chosen food's grams: merges into its line or appends one, and refreshes the totals.
+void DataSet(Form& form);
+
+}  // namespace morvi

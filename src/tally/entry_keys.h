@@ -1,0 +1,20 @@
+#pragma once
+
+#include "ui/form.h"
+
+#include <cstdint>
+
+namespace morvi {
+
+// Key handlers get the typed character's code; setting it to 0 swallows the key.
+inline constexpr int16_t kKeyBackspace = 8;
+inline constexpr int16_t kKeyTab = 9;
+inline constexpr int16_t kKeyEnter = 13;
+
+void cbo_HINMEI_KeyPress(Form& form, int16_t& KeyAscii);
+void txt_Glam_KeyPress(Form& form, int16_t& KeyAscii);
+void txt_Glam_GotFocus(Form& form);
+// Selects the whole text of the control, caret at the start.
+void Select_All(TextBox& control);
+
+}  // namespace morvi
