@@ -1,0 +1,61 @@
+#include "print/default_printer.h"
+
+#include "base/run_time_error.h"
+
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace morvi {
+namespace {
+
+constexpr qreal kFontPoints = 12.0;
+
+void require(bool ok) {
+    if (!ok) throw RunTimeError(err::kPrinterError);
+}
+
+void setUpPage(QPrinter& printer) {
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setCopyCount(1);
+    printer.setFullPage(false);
+}
+
+}  // namespace
+
+QFont DefaultPrinter::printFont() {
+    QFont font;
+    font.setFamilies({QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic")});
+    font.setPointSizeF(kFontPoints);
+    font.setStyleHint(QFont::Monospace);
+    return font;
+}
+
+void DefaultPrinter::printLines(const QStringList& lines) {
+    const QPrinterInfo target = QPrinterInfo::defaultPrinter();
+    require(!target.isNull());
+    QPrinter printer(target, QPrinter::HighResolution);
+    setUpPage(printer);
+
+    QPainter painter;
+    require(painter.begin(&printer));
+    painter.setFont(printFont());
+    const QFontMetricsF metrics(painter.font(), &printer);
+    const qreal pageHeight = printer.pageLayout().paintRectPixels(printer.resolution()).height();
+    qreal top = 0;
+    for (const QString& line : lines) {
+        if (top > 0 && top + metrics.height() > pageHeight) {
+            require(printer.newPage());
+            top = 0;
+        }
+        painter.drawText(QPointF(0, top + metrics.ascent()), line);
+        top += metrics.lineSpacing();
+    }
+    require(painter.end());
+}
+
+}  // namespace morvi

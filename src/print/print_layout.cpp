@@ -1,0 +1,54 @@
+#include "print/print_layout.h"
+
+#include "print/m_morvi.h"
+
+#include <algorithm>
+
+namespace morvi {
+namespace {
+
+constexpr int kIndent = 5;
+constexpr int kNameField = 28;
+constexpr int kNumberField = 20;
+constexpr int kTotalKcalField = 18;
+constexpr int kRulerLength = 71;
+
+QString spaces(int count) { return QString(std::max(count, 0), QLatin1Char(' ')); }
+
+QString leftAligned(const QString& text, int field) {
+    return text + spaces(field - M_Morvi::Str_ByteLen(text));
+}
+
+QString rightAligned(const QString& text, int field) {
+    return spaces(field - M_Morvi::Str_ByteLen(text)) + text;
+}
+
+QString headerLine() {
+    return spaces(kIndent) + QStringLiteral("品名") + spaces(38) + QStringLiteral("グラム(g)") +
+           spaces(8) + QStringLiteral("カロリー(Kcal)");
+}
+
+QString rulerLine() { return spaces(kIndent) + QString(kRulerLength, QLatin1Char('=')); }
+
+QString itemLine(const PrintItem& item) {
+    return spaces(kIndent) + leftAligned(item.name, kNameField) +
+           rightAligned(item.grams, kNumberField) + rightAligned(item.kcal, kNumberField);
+}
+
+QString totalLine(const PrintTotals& totals) {
+    const QString label = QStringLiteral("合計 ") + totals.count + QStringLiteral("品目");
+    return spaces(kIndent) + leftAligned(label, kNameField) +
+           rightAligned(totals.grams, kNumberField) + QStringLiteral(" g") +
+           rightAligned(totals.kcal, kTotalKcalField) + QStringLiteral(" Kcal");
+}
+
+}  // namespace
+
+QStringList printedLines(const std::vector<PrintItem>& items, const PrintTotals& totals) {
+    QStringList lines{headerLine(), rulerLine()};
+    for (const PrintItem& item : items) lines << itemLine(item);
+    lines << rulerLine() << totalLine(totals);
+    return lines;
+}
+
+}  // namespace morvi
