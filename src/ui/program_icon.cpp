@@ -1,0 +1,9 @@
+#include "ui/program_icon.h"
+
+namespace morvi {
+
+QPixmap programPixmap() { return QPixmap(QStringLiteral(":/icons/morvi.png")); }
+
+QIcon programIcon() { return QIcon(programPixmap()); }
+
+}  // namespace morvi
