@@ -22,7 +22,11 @@ TEST(PrintFont, FullWidthIsTwoHalfWidthCells) {
     QPdfWriter pdf(dir.filePath(QStringLiteral("metrics.pdf")));
     pdf.setResolution(72);
     const QFont font = DefaultPrinter::printFont();
-    EXPECT_EQ(QFontInfo(font).pointSizeF(), 12.0);
+    const QFontInfo resolved(font);
+    EXPECT_TRUE(QStringList({QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic")})
+                    .contains(resolved.family()))
+        << resolved.family().toStdString();
+    EXPECT_EQ(resolved.pointSizeF(), 12.0);
     const QFontMetricsF metrics(font, &pdf);
     const AdvanceCase cases[] = {
         {QStringLiteral(" "), 6.0},     {QStringLiteral("="), 6.0},
