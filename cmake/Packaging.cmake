@@ -1,0 +1,41 @@
+# Installs Morvi as a desktop program and packs it as a Debian package (`cpack -G DEB`).
+
+# The program reads menu.txt from its own directory, so the executable and the list share one
+# private directory; bin/ holds a relative symlink, which Qt resolves to that directory.
+set(MORVI_INSTALL_PROGRAM_DIR lib/morvi)
+install(TARGETS morvi RUNTIME DESTINATION ${MORVI_INSTALL_PROGRAM_DIR})
+install(FILES ${PROJECT_SOURCE_DIR}/data/menu.txt DESTINATION ${MORVI_INSTALL_PROGRAM_DIR})
+file(RELATIVE_PATH morvi_link_target
+    /${CMAKE_INSTALL_BINDIR} /${MORVI_INSTALL_PROGRAM_DIR}/morvi)
+install(CODE "
+    set(bin_dir \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
+    file(MAKE_DIRECTORY \"\${bin_dir}\")
+    message(STATUS \"Installing: \${bin_dir}/morvi -> ${morvi_link_target}\")
+    file(CREATE_LINK \"${morvi_link_target}\" \"\${bin_dir}/morvi\" SYMBOLIC)
+")
+
+# The entry of the desktop's application menu and its icon.
+install(FILES ${PROJECT_SOURCE_DIR}/data/morvi.desktop
+    DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/applications)
+install(FILES ${PROJECT_SOURCE_DIR}/data/icons/morvi.png
+    DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/32x32/apps)
+install(FILES ${PROJECT_SOURCE_DIR}/data/icons/morvi.svg
+    DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/scalable/apps)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME morvi)
+set(CPACK_PACKAGE_VENDOR "Morvi developers")
+set(CPACK_PACKAGE_CONTACT "Morvi developers <morvi@example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "adds up the food energy of a meal or a day")
+set(CPACK_PACKAGE_DESCRIPTION [=[
+Morvi is a small desktop program for Japanese users. Pick a food from the
+list, type the grams eaten and press SET: Morvi works out the kilocalories,
+lists the foods with the totals of kcal, grams and lines, and prints the list
+on A4. The food list is the plain text file menu.txt beside the program.]=])
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+# The Qt libraries come from the binary's own links; the Japanese font is needed for its texts.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic")
+include(CPack)
