@@ -1,4 +1,8 @@
 # Installs Morvi as a desktop program and packs it as a Debian package (`cpack -G DEB`).
+# A tree without the program (only its libraries) has nothing to install.
+if(NOT TARGET morvi)
+    return()
+endif()
 
 # The program reads menu.txt from its own directory, so the executable and the list share one
 # private directory; bin/ holds a relative symlink, which Qt resolves to that directory.
