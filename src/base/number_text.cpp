@@ -1,1 +1,167 @@
-// filled in by its owner
+#include "base/number_text.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <string>
+#include <system_error>
+
+#include "base/rounding.h"
+#include "base/run_time_error.h"
+#include "base/trim.h"
+
+namespace morvi {
+
+namespace {
+
+// A number as written: sign, the digits before and after the decimal point and the exponent.
+struct WrittenNumber {
+    bool negative = false;
+    std::string wholeDigits;
+    std::string fractionDigits;
+    int64_t exponent = 0;
+    qsizetype end = 0;  // index just past the last character that belongs to the number
+
+    bool hasDigits() const { return !wholeDigits.empty() || !fractionDigits.empty(); }
+};
+
+// Exponents beyond this overflow or underflow every double whatever the digits.
+constexpr int64_t kExponentCap = 1'000'000;
+
+bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isExponentMark(QChar c) { return c == u'E' || c == u'e' || c == u'D' || c == u'd'; }
+
+// Reads sign, digits, at most one '.', and an exponent from the start of text, stopping at the
+// first character that does not fit. An exponent mark without digits is not part of the number.
+WrittenNumber scanNumber(QStringView text, bool thousandsSeparators) {
+    WrittenNumber n;
+    qsizetype i = 0;
+    const auto at = [&](qsizetype k) { return k < text.size() ? text[k] : QChar(); };
+    if (at(i) == u'+' || at(i) == u'-') n.negative = at(i++) == u'-';
+    for (; isDigit(at(i)) || (thousandsSeparators && at(i) == u',' && !n.wholeDigits.empty()); ++i)
+        if (at(i) != u',') n.wholeDigits += char(at(i).unicode());
+    if (at(i) == u'.')
+        for (++i; isDigit(at(i)); ++i) n.fractionDigits += char(at(i).unicode());
+    n.end = i;
+    if (!n.hasDigits() || !isExponentMark(at(i))) return n;
+    qsizetype k = i + 1;
+    const bool negativeExponent = at(k) == u'-';
+    if (at(k) == u'+' || at(k) == u'-') ++k;
+    if (!isDigit(at(k))) return n;
+    for (; isDigit(at(k)); ++k)
+        n.exponent = std::min(n.exponent * 10 + (at(k).unicode() - u'0'), kExponentCap);
+    if (negativeExponent) n.exponent = -n.exponent;
+    n.end = k;
+    return n;
+}
+
+// Decimal exponent of the leading nonzero digit; decides overflow against underflow.
+int64_t magnitude(const WrittenNumber& n) {
+    const auto firstWhole = n.wholeDigits.find_first_not_of('0');
+    if (firstWhole != std::string::npos)
+        return n.exponent + int64_t(n.wholeDigits.size() - firstWhole) - 1;
+    const auto firstFraction = n.fractionDigits.find_first_not_of('0');
+    return n.exponent - int64_t(firstFraction) - 1;
+}
+
+// Error 6 when the number does not fit a double; a number too small for one is 0.
+double toDouble(const WrittenNumber& n) {
+    if (n.wholeDigits.find_first_not_of('0') == std::string::npos &&
+        n.fractionDigits.find_first_not_of('0') == std::string::npos)
+        return n.negative ? -0.0 : 0.0;
+    const std::string written = (n.wholeDigits.empty() ? std::string("0") : n.wholeDigits) + '.' +
+                                n.fractionDigits + 'e' + std::to_string(n.exponent);
+    double value = 0.0;
+    const auto [ptr, ec] = std::from_chars(written.data(), written.data() + written.size(), value);
+    if (ec == std::errc::result_out_of_range) {
+        if (magnitude(n) > 0) throw RunTimeError(err::kOverflow);
+        value = 0.0;
+    }
+    return n.negative ? -value : value;
+}
+
+bool isLeadingBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\n'; }
+
+// Full-width digits, signs and full stop read as their ASCII forms.
+QChar halfWidth(QChar c) {
+    const char16_t u = c.unicode();
+    if (u >= 0xFF10 && u <= 0xFF19) return QChar(u'0' + (u - 0xFF10));
+    if (u == 0xFF0B) return u'+';
+    if (u == 0xFF0D) return u'-';
+    if (u == 0xFF0E) return u'.';
+    return c;
+}
+
+// Digits of |value| rounded to 15 significant digits, trailing zeros dropped, and the decimal
+// exponent of the first digit.
+struct SignificantDigits {
+    std::string digits;
+    int exponent = 0;
+};
+
+SignificantDigits fifteenDigits(double value) {
+    std::array<char, 32> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
+                                      std::fabs(value), std::chars_format::scientific, 14);
+    const std::string text(buffer.data(), result.ptr);  // d.ddddddddddddddde±XX
+    const auto e = text.find('e');
+    SignificantDigits s;
+    s.digits = text.substr(0, 1) + text.substr(2, e - 2);
+    s.digits.erase(s.digits.find_last_not_of('0') + 1);
+    s.exponent = std::stoi(text.substr(e + 1));
+    return s;
+}
+
+std::string plainForm(const SignificantDigits& s) {
+    if (s.exponent < 0) return "0." + std::string(size_t(-s.exponent - 1), '0') + s.digits;
+    const size_t wholeCount = size_t(s.exponent) + 1;
+    if (s.digits.size() <= wholeCount)
+        return s.digits + std::string(wholeCount - s.digits.size(), '0');
+    return s.digits.substr(0, wholeCount) + '.' + s.digits.substr(wholeCount);
+}
+
+std::string exponentForm(const SignificantDigits& s) {
+    std::string mantissa = s.digits.substr(0, 1);
+    if (s.digits.size() > 1) mantissa += '.' + s.digits.substr(1);
+    std::string power = std::to_string(std::abs(s.exponent));
+    if (power.size() < 2) power.insert(0, 1, '0');
+    return mantissa + 'E' + (s.exponent < 0 ? '-' : '+') + power;
+}
+
+}  // namespace
+
+double leadingNumber(QStringView text) {
+    QString packed;
+    packed.reserve(text.size());
+    for (QChar c : text)
+        if (!isLeadingBlank(c)) packed += c;
+    const WrittenNumber n = scanNumber(packed, false);
+    return n.hasDigits() ? toDouble(n) : 0.0;
+}
+
+double strictNumber(QStringView text) {
+    const QString trimmed = trimSpaces(text);
+    const WrittenNumber n = scanNumber(trimmed, false);
+    if (!n.hasDigits() || n.end != trimmed.size()) throw RunTimeError(err::kTypeMismatch);
+    return toDouble(n);
+}
+
+QString generalNumberText(double value) {
+    if (!std::isfinite(value)) throw RunTimeError(err::kOverflow);
+    if (value == 0.0) return QStringLiteral("0");
+    const SignificantDigits s = fifteenDigits(value);
+    const bool plain = s.exponent > -5 && s.exponent < 15;
+    const std::string body = plain ? plainForm(s) : exponentForm(s);
+    return QString::fromLatin1((value < 0 ? "-" : "") + body);
+}
+
+int32_t fieldNumber(QStringView text) {
+    QString normalised = trimSpaces(text);
+    std::transform(normalised.begin(), normalised.end(), normalised.begin(), halfWidth);
+    const WrittenNumber n = scanNumber(normalised, true);
+    if (!n.hasDigits() || n.end != normalised.size()) throw RunTimeError(err::kTypeMismatch);
+    return toInt32(toDouble(n));
+}
+
+}  // namespace morvi
