@@ -19,7 +19,8 @@ class TextCodec {
     virtual QByteArray encode(QStringView text) const = 0;
 };
 
-// The shared code page 932 converter; error 5 when the platform cannot provide it.
+// The shared code page 932 converter; error 5 when the platform cannot provide it. It keeps
+// converter state, so it serves the one user-interface thread only.
 const TextCodec& cp932();
 
 }  // namespace morvi

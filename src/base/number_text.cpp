@@ -32,27 +32,34 @@ constexpr int64_t kExponentCap = 1'000'000;
 bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 bool isExponentMark(QChar c) { return c == u'E' || c == u'e' || c == u'D' || c == u'd'; }
 
+QChar charAt(QStringView text, qsizetype k) { return k < text.size() ? text[k] : QChar(); }
+
+// An exponent mark, an optional sign and digits from index i; returns the index past them, or
+// i itself when no digits follow the mark (the mark then is not part of the number).
+qsizetype scanExponent(QStringView text, qsizetype i, int64_t& exponent) {
+    if (!isExponentMark(charAt(text, i))) return i;
+    qsizetype k = i + 1;
+    const bool negative = charAt(text, k) == u'-';
+    if (charAt(text, k) == u'+' || charAt(text, k) == u'-') ++k;
+    if (!isDigit(charAt(text, k))) return i;
+    for (; isDigit(charAt(text, k)); ++k)
+        exponent = std::min(exponent * 10 + (charAt(text, k).unicode() - u'0'), kExponentCap);
+    if (negative) exponent = -exponent;
+    return k;
+}
+
 // Reads sign, digits, at most one '.', and an exponent from the start of text, stopping at the
-// first character that does not fit. An exponent mark without digits is not part of the number.
+// first character that does not fit.
 WrittenNumber scanNumber(QStringView text, bool thousandsSeparators) {
     WrittenNumber n;
     qsizetype i = 0;
-    const auto at = [&](qsizetype k) { return k < text.size() ? text[k] : QChar(); };
+    const auto at = [text](qsizetype k) { return charAt(text, k); };
     if (at(i) == u'+' || at(i) == u'-') n.negative = at(i++) == u'-';
     for (; isDigit(at(i)) || (thousandsSeparators && at(i) == u',' && !n.wholeDigits.empty()); ++i)
         if (at(i) != u',') n.wholeDigits += char(at(i).unicode());
     if (at(i) == u'.')
         for (++i; isDigit(at(i)); ++i) n.fractionDigits += char(at(i).unicode());
-    n.end = i;
-    if (!n.hasDigits() || !isExponentMark(at(i))) return n;
-    qsizetype k = i + 1;
-    const bool negativeExponent = at(k) == u'-';
-    if (at(k) == u'+' || at(k) == u'-') ++k;
-    if (!isDigit(at(k))) return n;
-    for (; isDigit(at(k)); ++k)
-        n.exponent = std::min(n.exponent * 10 + (at(k).unicode() - u'0'), kExponentCap);
-    if (negativeExponent) n.exponent = -n.exponent;
-    n.end = k;
+    n.end = n.hasDigits() ? scanExponent(text, i, n.exponent) : i;
     return n;
 }
 

@@ -17,6 +17,7 @@ double strictNumber(QStringView text);
 
 // The general number text: up to 15 significant digits, '.' as decimal point, no thousands
 // separator, no trailing zeros (150, 12.5, -3); exponent form 1E+15 / 1.5E-05 outside that range.
+// Error 6 for an infinity or NaN, which only an overflowing sum can produce.
 QString generalNumberText(double value);
 
 // Field 3 of a food line to a 32-bit integer: surrounding spaces, a sign, thousands separators,
