@@ -1,1 +1,69 @@
-// filled in by its owner
+#include "food/form_init.h"
+
+#include "app/error_frame.h"
+
+namespace morvi {
+
+namespace {
+
+constexpr ColorBgr kGramCellBack = 0x80FFFF;  // light yellow
+constexpr ColorBgr kHeaderFore = 0xC00000;    // dark blue
+
+struct HeaderColumn {
+    int alignment;
+    int widthTwips;
+    const char16_t* caption;
+};
+constexpr HeaderColumn kHeader[] = {
+    {align::kLeftCenter, 2000, u"品名"},
+    {align::kCenterCenter, 1000, u"グラム(g)"},
+    {align::kCenterCenter, 1192, u"カロリー(KCal)"},
+};
+
+void resetGrid(Grid& grid) {
+    grid.Clear();
+    // Colours column 1 of whichever row is current now: row 1 at start-up.
+    grid.SetCol(1);
+    grid.SetCellBackColor(kGramCellBack);
+    grid.SetRows(2);
+    grid.SetCols(3);
+    grid.SetFixedCols(0);
+    grid.SetFixedRows(1);
+    grid.SetRow(0);
+    for (int col = 0; col < 3; ++col) {
+        const HeaderColumn& h = kHeader[col];
+        grid.SetColAlignment(col, h.alignment);
+        grid.SetColWidth(col, h.widthTwips);
+        grid.SetCol(col);
+        grid.SetText(QString::fromUtf16(h.caption));
+        grid.SetCellForeColor(kHeaderFore);
+    }
+}
+
+void fillPicker(Picker& picker, const FoodTable& food) {
+    const int32_t n = food.m_MenuCount;
+    for (int32_t i = 1; i <= n; ++i) {
+        picker.AddItem(food.m_Hinmei[i]);
+        picker.SetItemData(picker.NewIndex(), food.m_UnitGram[i]);
+    }
+}
+
+}  // namespace
+
+void Form_Init(Form& form) {
+    withErrorBranch(form.desktop, OnError::ReportThenEnd, [&] {
+        Controls& ui = form.ui;
+        form.desktop.SetMousePointer(pointer::kDefault);
+        resetGrid(ui.grd_Hyo);
+        form.tally = TallyState{};
+        ui.cbo_HINMEI.Clear();
+        ui.txt_Glam.SetText(QString());
+        ui.lbl_Goukei.SetCaption(QString());
+        ui.lbl_Goukei2.SetCaption(QString());
+        ui.lbl_Goukei3.SetCaption(QString());
+        ui.cbo_HINMEI.SetFocus();
+        fillPicker(ui.cbo_HINMEI, form.food);
+    });
+}
+
+}  // namespace morvi

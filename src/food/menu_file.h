@@ -1,0 +1,22 @@
+#pragma once
+
+#include "food/food_table.h"
+
+#include <QString>
+#include <cstdint>
+
+namespace morvi {
+
+// The most foods the table can hold; the sort's 16-bit counter fails on more.
+inline constexpr int32_t kMaxFoods = 32766;
+
+// Number of lines in the file. Errors: 53 missing, 76 a directory on the path missing, 75 not a
+// readable file, 57 a failed read, 6 more lines than a 32-bit count holds.
+int32_t countMenuLines(const QString& path);
+
+// Reads the first table.m_MenuCount lines into entries 1..m_MenuCount, storing at most kMaxFoods
+// of them (the rest are parsed for their errors only). Error 62 when the file has fewer lines;
+// the open and line errors as above and as parseFoodLine.
+void parseMenuLines(const QString& path, FoodTable& table);
+
+}  // namespace morvi
