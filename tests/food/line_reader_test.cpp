@@ -1,8 +1,11 @@
 #include "food/line_reader.h"
 
 #include <gtest/gtest.h>
+#include "base/run_time_error.h"
+
 #include <QBuffer>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -54,6 +57,38 @@ TEST(LineReaderChunks, LongLinesAndTerminatorsAcrossChunks) {
         input += "\r\nyz\rw";
         const std::vector<std::string> expected{std::string(split, 'x'), "yz", "w"};
         EXPECT_EQ(linesOf(input), expected);
+    }
+}
+
+// A device whose reads fail after the first chunk.
+class FailingDevice : public QIODevice {
+  protected:
+    qint64 readData(char* data, qint64 maxSize) override {
+        if (served_) return -1;
+        served_ = true;
+        const QByteArray first = "a\r\nb";
+        const qint64 size = std::min<qint64>(maxSize, first.size());
+        std::copy_n(first.constData(), size, data);
+        return size;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+  private:
+    bool served_ = false;
+};
+
+TEST(LineReaderFailure, AFailedReadIsDeviceError57) {
+    FailingDevice device;
+    device.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    LineReader reader(device);
+    QByteArray line;
+    ASSERT_TRUE(reader.next(line));
+    EXPECT_EQ(line, "a");
+    try {
+        reader.next(line);
+        ADD_FAILURE() << "no error";
+    } catch (const RunTimeError& e) {
+        EXPECT_EQ(e.number(), 57);
     }
 }
 

@@ -174,6 +174,31 @@ TEST_F(MenuLoadTest, LaterLineErrorWinsOverTheCount) {
     EXPECT_LE(window.form.food.m_Hinmei.size(), 32767u);
 }
 
+// A desktop whose one pump between the passes shortens the file.
+class ShrinkingDesktop : public testing::FakeDesktop {
+  public:
+    explicit ShrinkingDesktop(QString path) : path_(std::move(path)) {}
+    void DoEvents() override {
+        FakeDesktop::DoEvents();
+        QFile file(path_);
+        if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) file.write("A,a,1\r\n");
+    }
+
+  private:
+    QString path_;
+};
+
+TEST_F(MenuLoadTest, FewerLinesOnTheSecondPassIs62) {
+    writeMenu("A,a,1\r\nB,b,2\r\nC,c,3\r\n");
+    ShrinkingDesktop desktop(dir.filePath(u"menu.txt"_s));
+    Form form{window.form.ui, desktop, {}, {}};
+    EXPECT_FALSE(Menu_Load(form, dir.path()));
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_TRUE(desktop.messages.front().prompt.startsWith(u"【ｴﾗｰｺｰﾄﾞ】 : (62)\r\n"_s));
+    EXPECT_EQ(desktop.log.first(), u"DoEvents"_s);
+    EXPECT_EQ(desktop.pointer, 0);
+}
+
 TEST_F(MenuLoadTest, MissingFileIs53) {
     EXPECT_FALSE(load());
     EXPECT_EQ(reportedNumber(), 53);
