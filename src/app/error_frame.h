@@ -8,9 +8,14 @@
 
 namespace morvi {
 
+inline constexpr int kExitNormally = 0;
+inline constexpr int kExitAfterError = 1;
+
 // Thrown by Error_Syori to end the program at once; the window's event dispatch catches it and
 // closes everything, so no further code of the interrupted handler runs.
-struct ProgramEnd {};
+struct ProgramEnd {
+    int exitStatus = kExitAfterError;
+};
 
 // The text of the error report: two lines, the number and the standard text.
 QString errorReportText(int32_t number);

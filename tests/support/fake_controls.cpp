@@ -1,8 +1,13 @@
 #include "fake_controls.h"
 
-#include <stdexcept>
+#include "base/run_time_error.h"
 
 namespace morvi::testing {
+
+namespace {
+// A grid refuses a bad row, column or count as a run-time error, as the window's grid does.
+[[noreturn]] void invalidArgument() { throw RunTimeError(err::kInvalidCall); }
+}  // namespace
 
 int FakeDesktop::MsgBox(const QString& prompt, int style, const QString& title) {
     messages.push_back({prompt, style, title});
@@ -59,13 +64,13 @@ FakeGrid::FakeGrid() {
 }
 
 void FakeGrid::SetRows(int rows) {
-    if (rows < 0) throw std::out_of_range("rows");
+    if (rows < 1) invalidArgument();
     cells.resize(rows, std::vector<Cell>(cols_));
     if (row_ >= rows) row_ = rows - 1;
 }
 
 void FakeGrid::SetCols(int cols) {
-    if (cols < 0) throw std::out_of_range("cols");
+    if (cols < 1) invalidArgument();
     cols_ = cols;
     for (auto& r : cells) r.resize(cols);
     colWidth.resize(cols, 0);
@@ -74,12 +79,12 @@ void FakeGrid::SetCols(int cols) {
 }
 
 void FakeGrid::SetRow(int row) {
-    if (row < 0 || row >= Rows()) throw std::out_of_range("row");
+    if (row < 0 || row >= Rows()) invalidArgument();
     row_ = row;
 }
 
 void FakeGrid::SetCol(int col) {
-    if (col < 0 || col >= cols_) throw std::out_of_range("col");
+    if (col < 0 || col >= cols_) invalidArgument();
     col_ = col;
 }
 
@@ -89,13 +94,18 @@ void FakeGrid::Clear() {
 }
 
 void FakeGrid::RemoveItem(int row) {
-    if (row < 0 || row >= Rows()) throw std::out_of_range("remove");
+    if (row < 1 || row >= Rows()) invalidArgument();
     cells.erase(cells.begin() + row);
     if (row_ >= Rows()) row_ = Rows() - 1;
 }
 
-const FakeGrid::Cell& FakeGrid::cell(int row, int col) const { return cells.at(row).at(col); }
-FakeGrid::Cell& FakeGrid::cell(int row, int col) { return cells.at(row).at(col); }
+const FakeGrid::Cell& FakeGrid::cell(int row, int col) const {
+    if (row < 0 || row >= Rows() || col < 0 || col >= cols_) invalidArgument();
+    return cells[row][col];
+}
+FakeGrid::Cell& FakeGrid::cell(int row, int col) {
+    return const_cast<Cell&>(std::as_const(*this).cell(row, col));
+}
 
 std::vector<QStringList> FakeGrid::lines() const {
     std::vector<QStringList> out;

@@ -145,8 +145,14 @@ class FakeGrid : public Grid {
     void SetTextMatrix(int row, int col, const QString& text) override {
         cell(row, col).text = text;
     }
-    void SetColWidth(int col, int twips) override { colWidth.at(col) = twips; }
-    void SetColAlignment(int col, int alignment) override { colAlignment.at(col) = alignment; }
+    void SetColWidth(int col, int twips) override {
+        cell(0, col);  // refuses a column that does not exist
+        colWidth[col] = twips;
+    }
+    void SetColAlignment(int col, int alignment) override {
+        cell(0, col);
+        colAlignment[col] = alignment;
+    }
     void SetCellBackColor(ColorBgr color) override { cell(row_, col_).back = color; }
     void SetCellForeColor(ColorBgr color) override { cell(row_, col_).fore = color; }
     void SetCellAlignment(int alignment) override { cell(row_, col_).alignment = alignment; }

@@ -1,0 +1,19 @@
+#include "app/single_instance.h"
+#include "print/default_printer.h"
+#include "ui/frm_morvi.h"
+#include "ui/qt_desktop.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    morvi::InstanceLock instance(morvi::InstanceLock::defaultDirectory());
+    morvi::QtDesktop desktop;
+    morvi::DefaultPrinter printer;
+    morvi::Frm_Morvi window(desktop, printer);
+    window.load([&] { return instance.anotherInstanceRunning(); },
+                QCoreApplication::applicationDirPath());
+    if (window.ended()) return window.exitStatus();
+    const int status = QApplication::exec();
+    return window.ended() ? window.exitStatus() : status;
+}

@@ -1,0 +1,300 @@
+#include "ui/frm_morvi.h"
+
+#include "app/error_frame.h"
+#include "app/form_load.h"
+#include "app/usage.h"
+#include "print/print_list.h"
+#include "tally/add_item.h"
+#include "tally/entry_keys.h"
+#include "tally/remove_item.h"
+#include "ui/key_ascii.h"
+#include "ui/program_icon.h"
+#include "ui/units.h"
+#include "ui/version_menu.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QScreen>
+#include <QTableWidget>
+
+namespace morvi {
+
+namespace {
+
+constexpr int kClientWidthTwips = 4740;
+constexpr int kClientHeightTwips = 3570;
+constexpr int kGridRowHeightTwips = 240;
+constexpr ColorBgr kDarkBlue = 0x00C00000;
+constexpr ColorBgr kNavy = 0x00800000;
+
+QFont gothic(qreal points) {
+    QFont font;
+    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic")});
+    font.setPointSizeF(points);
+    font.setWeight(QFont::Normal);
+    font.setItalic(false);
+    return font;
+}
+
+template <class W>
+W* place(QWidget* parent, const char* name, int left, int top, int width, int height) {
+    auto* widget = new W(parent);
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(rectFromTwips(left, top, width, height));
+    return widget;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption, int left, int top,
+                    int width, int height) {
+    auto* b = place<QPushButton>(parent, name, left, top, width, height);
+    b->setText(caption);
+    b->setAutoDefault(false);
+    b->setDefault(false);
+    b->setFocusPolicy(Qt::StrongFocus);
+    return b;
+}
+
+struct LabelLook {
+    Qt::Alignment alignment = Qt::AlignLeft;
+    bool border = false;
+    std::optional<ColorBgr> color;
+    std::optional<qreal> points;
+};
+
+QLabel* label(QWidget* parent, const char* name, const QString& caption, int left, int top,
+              int width, int height, const LabelLook& look = {}) {
+    auto* l = place<QLabel>(parent, name, left, top, width, height);
+    l->setText(caption);
+    l->setAlignment(look.alignment | Qt::AlignTop);
+    if (look.border) {
+        l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        l->setLineWidth(1);
+    }
+    if (look.color) {
+        QPalette palette = l->palette();
+        palette.setColor(QPalette::WindowText, colorFromBgr(*look.color));
+        l->setPalette(palette);
+    }
+    if (look.points) l->setFont(gothic(*look.points));
+    return l;
+}
+
+// Accepts only what the gram field may hold, so no paste or drop brings anything else in.
+QValidator* gramValidator(QObject* parent) {
+    return new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9.]{0,8}")),
+                                           parent);
+}
+
+}  // namespace
+
+Frm_Morvi::Frm_Morvi(Desktop& desktop, Printer& printer) : desktop_(desktop), printer_(printer) {
+    setObjectName(QStringLiteral("Frm_Morvi"));
+    setWindowTitle(QStringLiteral("Ｍｏｒｖｉ"));
+    setWindowIcon(programIcon());
+    setFont(gothic(9));
+    setCentralWidget(new QWidget(this));
+    buildControls();
+    buildMenus();
+    resize(pixelsFromTwips(kClientWidthTwips),
+           pixelsFromTwips(kClientHeightTwips) + menuBar()->sizeHint().height());
+
+    picker_ = std::make_unique<QtPicker>(cbo_HINMEI);
+    gramField_ = std::make_unique<QtTextBox>(txt_Glam);
+    setButton_ = std::make_unique<QtFocusable>(cmd_SET);
+    grid_ = std::make_unique<QtGrid>(grd_Hyo);
+    kcalTotal_ = std::make_unique<QtLabel>(lbl_Goukei);
+    gramTotal_ = std::make_unique<QtLabel>(lbl_Goukei2);
+    lineCount_ = std::make_unique<QtLabel>(lbl_Goukei3);
+    form_ = std::make_unique<Form>(Form{
+        Controls{*picker_, *gramField_, *setButton_, *grid_, *kcalTotal_, *gramTotal_, *lineCount_},
+        desktop_,
+        {},
+        {}});
+    connectEvents();
+}
+
+Frm_Morvi::~Frm_Morvi() = default;
+
+void Frm_Morvi::buildControls() {
+    QWidget* client = centralWidget();
+    cbo_HINMEI = place<QComboBox>(client, "cbo_HINMEI", 720, 120, 2775, 300);
+    cbo_HINMEI->setEditable(false);
+    txt_Glam = place<QLineEdit>(client, "txt_Glam", 720, 480, 735, 270);
+    txt_Glam->setText(QStringLiteral("Text1"));
+    txt_Glam->setValidator(gramValidator(txt_Glam));
+    cmd_End = button(client, "cmd_End", QStringLiteral("END"), 3600, 3120, 975, 375);
+    cmd_Clear = button(client, "cmd_Clear", QStringLiteral("CLEAR"), 3600, 480, 975, 255);
+    cmd_SET = button(client, "cmd_SET", QStringLiteral("SET"), 3600, 120, 975, 255);
+    grd_Hyo = place<QTableWidget>(client, "grd_Hyo", 120, 840, 4530, 1875);
+    grd_Hyo->setFocusPolicy(Qt::ClickFocus);
+    grd_Hyo->setSelectionMode(QAbstractItemView::NoSelection);
+    grd_Hyo->verticalHeader()->setMinimumSectionSize(0);
+    grd_Hyo->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grd_Hyo->verticalHeader()->setDefaultSectionSize(pixelsFromTwips(kGridRowHeightTwips));
+
+    LabelLook boxedCentre;
+    boxedCentre.alignment = Qt::AlignHCenter;
+    boxedCentre.border = true;
+    boxedCentre.color = kDarkBlue;
+    LabelLook boxedRight = boxedCentre;
+    boxedRight.alignment = Qt::AlignRight;
+    LabelLook navyCentre;
+    navyCentre.alignment = Qt::AlignHCenter;
+    navyCentre.color = kNavy;
+    const auto sized = [](qreal points) {
+        LabelLook look;
+        look.points = points;
+        return look;
+    };
+    Label7 = label(client, "Label7", QStringLiteral("g"), 1500, 450, 135, 255, sized(12));
+    Label6 = label(client, "Label6", QStringLiteral("合計"), 390, 2730, 735, 255, navyCentre);
+    Label5 = label(client, "Label5", QStringLiteral("品目"), 1845, 2760, 375, 255, sized(8.25));
+    lbl_Goukei3 =
+        label(client, "lbl_Goukei3", QStringLiteral("Label5"), 1200, 2700, 615, 255, boxedRight);
+    Label4 = label(client, "Label4", QStringLiteral("Kcal"), 4340, 2730, 495, 255, sized(9.75));
+    Label3 = label(client, "Label3", QStringLiteral("g"), 3160, 2660, 135, 255, sized(12));
+    lbl_Goukei2 =
+        label(client, "lbl_Goukei2", QStringLiteral("Label3"), 2415, 2700, 735, 255, boxedRight);
+    lbl_Goukei =
+        label(client, "lbl_Goukei", QStringLiteral("Label3"), 3600, 2700, 735, 255, boxedRight);
+    Label1 = label(client, "Label1", QStringLiteral("品名"), 120, 120, 615, 255, boxedCentre);
+    Label2 = label(client, "Label2", QStringLiteral("グラム"), 120, 480, 615, 255, boxedCentre);
+
+    setTabOrder(cbo_HINMEI, txt_Glam);
+    setTabOrder(txt_Glam, cmd_SET);
+    setTabOrder(cmd_SET, cmd_Clear);
+    setTabOrder(cmd_Clear, cmd_End);
+}
+
+void Frm_Morvi::buildMenus() {
+    g_file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
+    g_file->setObjectName(QStringLiteral("g_file"));
+    g_print = g_file->addAction(QStringLiteral("印刷(&P)"));
+    g_end = g_file->addAction(QStringLiteral("終了(&E)"));
+    g_help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
+    g_help->setObjectName(QStringLiteral("g_help"));
+    p_use = g_help->addAction(QStringLiteral("使い方(&U)"));
+    g_version = g_help->addAction(QStringLiteral("バージョン情報(&V)"));
+}
+
+void Frm_Morvi::connectEvents() {
+    cbo_HINMEI->installEventFilter(this);
+    txt_Glam->installEventFilter(this);
+    connect(cmd_SET, &QPushButton::clicked, this,
+            [this] { dispatch([this] { cmd_SET_Click(*form_); }); });
+    connect(cmd_Clear, &QPushButton::clicked, this,
+            [this] { dispatch([this] { cmd_Clear_Click(*form_); }); });
+    connect(cmd_End, &QPushButton::clicked, this,
+            [this] { dispatch([this] { cmd_End_Click(*form_); }); });
+    // A click on a data row makes it current first; a click on the header runs nothing.
+    connect(grd_Hyo, &QTableWidget::cellClicked, this, [this](int row, int col) {
+        dispatch([this, row, col] {
+            grid_->SetRow(row + 1);
+            grid_->SetCol(col);
+            grd_Hyo_Click(*form_);
+        });
+    });
+    connect(g_print, &QAction::triggered, this,
+            [this] { dispatch([this] { g_print_Click(*form_, printer_); }); });
+    connect(g_end, &QAction::triggered, this,
+            [this] { dispatch([this] { g_end_Click(*form_); }); });
+    connect(p_use, &QAction::triggered, this,
+            [this] { dispatch([this] { p_use_Click(desktop_); }); });
+    connect(g_version, &QAction::triggered, this, [this] { dispatch([] { g_version_Click(); }); });
+}
+
+void Frm_Morvi::load(std::function<bool()> prevInstance, const QString& appPath) {
+    const StartUp startUp{std::move(prevInstance), appPath, [this] {
+                              centreOnScreen();
+                              show();
+                          }};
+    dispatch([&] { Form_Load(*form_, startUp); });
+}
+
+void Frm_Morvi::centreOnScreen() {
+    const QRect screen = this->screen()->availableGeometry();
+    move(screen.center() - QPoint(width() / 2, height() / 2));
+}
+
+void Frm_Morvi::dispatch(const std::function<void()>& handler) {
+    if (ended_) return;
+    try {
+        handler();
+    } catch (const ProgramEnd& end) {
+        endProgram(end.exitStatus);
+    } catch (const RunTimeError& e) {
+        showErrorReport(desktop_, e.number());
+    } catch (const std::bad_alloc&) {
+        showErrorReport(desktop_, err::kOutOfMemory);
+    }
+}
+
+void Frm_Morvi::endProgram(int status) {
+    ended_ = true;
+    exitStatus_ = status;
+    QApplication::closeAllWindows();
+    QCoreApplication::exit(status);
+}
+
+bool Frm_Morvi::eventFilter(QObject* watched, QEvent* event) {
+    if (ended_) return false;
+    if (event->type() == QEvent::KeyPress) {
+        const auto& key = static_cast<const QKeyEvent&>(*event);
+        if (watched == cbo_HINMEI) return filterKey(cbo_HINMEI_KeyPress, key);
+        if (watched == txt_Glam) return filterKey(txt_Glam_KeyPress, key);
+    }
+    if (watched == txt_Glam && event->type() == QEvent::InputMethod)
+        return filterGramCommit(static_cast<const QInputMethodEvent&>(*event));
+    if (watched == txt_Glam && event->type() == QEvent::FocusIn) {
+        // After the field's own focus handling (and a click's caret placement), like a posted
+        // GotFocus, so the selection stays.
+        QMetaObject::invokeMethod(
+            this, [this] { dispatch([this] { txt_Glam_GotFocus(*form_); }); },
+            Qt::QueuedConnection);
+    }
+    return false;
+}
+
+// The handlers only ever cancel a key (code 0); a key they let through reaches the control.
+bool Frm_Morvi::filterKey(KeyHandler handler, const QKeyEvent& event) {
+    bool cancelled = false;
+    for (int16_t code : keyAsciiCodes(event)) {
+        int16_t keyAscii = code;
+        dispatch([&] { handler(*form_, keyAscii); });
+        cancelled = cancelled || keyAscii == 0;
+    }
+    return cancelled || ended_;
+}
+
+// An input method's commit goes through the key rule one character at a time.
+bool Frm_Morvi::filterGramCommit(const QInputMethodEvent& event) {
+    if (resendingCommit_ || event.commitString().isEmpty()) return false;
+    for (QChar unit : event.commitString()) {
+        int16_t keyAscii = int16_t(unit.unicode());
+        dispatch([&] { txt_Glam_KeyPress(*form_, keyAscii); });
+        if (ended_) return true;
+        if (keyAscii == 0) continue;
+        QInputMethodEvent one;
+        one.setCommitString(QString(QChar(char16_t(keyAscii))));
+        sendToGramField(one);
+    }
+    QInputMethodEvent rest(event.preeditString(), event.attributes());
+    sendToGramField(rest);
+    return true;
+}
+
+void Frm_Morvi::sendToGramField(QInputMethodEvent& event) {
+    resendingCommit_ = true;
+    QCoreApplication::sendEvent(txt_Glam, &event);
+    resendingCommit_ = false;
+}
+
+}  // namespace morvi

@@ -1,0 +1,247 @@
+#include "ui/qt_controls.h"
+
+#include "base/run_time_error.h"
+#include "ui/units.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableWidget>
+
+namespace morvi {
+
+namespace {
+
+// Remembers a cell's own alignment, which outranks its column's.
+constexpr int kOwnAlignmentRole = Qt::UserRole + 1;
+
+[[noreturn]] void invalidArgument() { throw RunTimeError(err::kInvalidCall); }
+
+}  // namespace
+
+void QtFocusable::SetFocus() { widget_->setFocus(Qt::OtherFocusReason); }
+
+void QtPicker::SetFocus() { combo_->setFocus(Qt::OtherFocusReason); }
+
+void QtPicker::AddItem(const QString& text) {
+    const int chosen = combo_->currentIndex();
+    combo_->addItem(text, QVariant::fromValue<int32_t>(0));
+    // The combo box would choose its first item by itself; the list starts with no choice.
+    if (chosen < 0) combo_->setCurrentIndex(-1);
+    newIndex_ = combo_->count() - 1;
+}
+
+void QtPicker::Clear() {
+    combo_->clear();
+    newIndex_ = -1;
+}
+
+int QtPicker::ListCount() const { return combo_->count(); }
+
+int32_t QtPicker::ItemData(int index) const {
+    checkIndex(index);
+    return combo_->itemData(index).value<int32_t>();
+}
+
+void QtPicker::SetItemData(int index, int32_t value) {
+    checkIndex(index);
+    combo_->setItemData(index, QVariant::fromValue(value));
+}
+
+QString QtPicker::List(int index) const {
+    checkIndex(index);
+    return combo_->itemText(index);
+}
+
+int QtPicker::ListIndex() const { return combo_->currentIndex(); }
+
+QString QtPicker::Text() const {
+    return combo_->currentIndex() < 0 ? QString() : combo_->currentText();
+}
+
+void QtPicker::checkIndex(int index) const {
+    if (index < 0 || index >= combo_->count()) invalidArgument();
+}
+
+void QtTextBox::SetFocus() { edit_->setFocus(Qt::OtherFocusReason); }
+
+QString QtTextBox::Text() const { return edit_->text(); }
+
+void QtTextBox::SetText(const QString& text) { edit_->setText(text); }
+
+int QtTextBox::SelStart() const {
+    return edit_->hasSelectedText() ? edit_->selectionStart() : edit_->cursorPosition();
+}
+
+void QtTextBox::SetSelStart(int start) {
+    if (start < 0) invalidArgument();
+    edit_->setCursorPosition(start);
+}
+
+int QtTextBox::SelLength() const { return int(edit_->selectedText().size()); }
+
+void QtTextBox::SetSelLength(int length) {
+    if (length < 0) invalidArgument();
+    const int start = SelStart();
+    // Selected backwards, so the caret stays at the start of the selection.
+    edit_->setSelection(start + length, -length);
+}
+
+QString QtLabel::Caption() const { return label_->text(); }
+
+void QtLabel::SetCaption(const QString& text) { label_->setText(text); }
+
+QtGrid::QtGrid(QTableWidget* table) : table_(table) {
+    table_->verticalHeader()->hide();
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->horizontalHeader()->setSectionsClickable(false);
+    SetCols(3);
+    SetRows(2);
+}
+
+int QtGrid::Rows() const { return table_->rowCount() + 1; }
+
+void QtGrid::SetRows(int rows) {
+    if (rows < 1) invalidArgument();
+    const int before = Rows();
+    table_->setRowCount(rows - 1);
+    for (int r = before; r < rows; ++r)
+        for (int c = 0; c < Cols(); ++c) resetCell(r, c);
+    if (row_ >= rows) row_ = rows - 1;
+}
+
+int QtGrid::Cols() const { return table_->columnCount(); }
+
+void QtGrid::SetCols(int cols) {
+    if (cols < 1) invalidArgument();
+    const int before = Cols();
+    table_->setColumnCount(cols);
+    colAlignment_.resize(cols, align::kLeftCenter);
+    for (int c = before; c < cols; ++c) {
+        // The table owns its header items; without one a section shows its number.
+        table_->setHorizontalHeaderItem(c, new QTableWidgetItem);
+        for (int r = 0; r < Rows(); ++r) resetCell(r, c);
+    }
+    if (col_ >= cols) col_ = cols - 1;
+}
+
+// The header row is the table's own header and there is no header column: both stay as they are.
+void QtGrid::SetFixedRows(int rows) {
+    if (rows != 1) invalidArgument();
+}
+
+void QtGrid::SetFixedCols(int cols) {
+    if (cols != 0) invalidArgument();
+}
+
+void QtGrid::SetRow(int row) {
+    if (row < 0 || row >= Rows()) invalidArgument();
+    row_ = row;
+}
+
+void QtGrid::SetCol(int col) {
+    if (col < 0 || col >= Cols()) invalidArgument();
+    col_ = col;
+}
+
+QString QtGrid::TextMatrix(int row, int col) const {
+    return data(row, col, Qt::DisplayRole).toString();
+}
+
+void QtGrid::SetTextMatrix(int row, int col, const QString& text) {
+    setData(row, col, text, Qt::DisplayRole);
+}
+
+void QtGrid::SetColWidth(int col, int twips) {
+    checkCell(0, col);
+    table_->setColumnWidth(col, pixelsFromTwips(twips));
+}
+
+void QtGrid::SetColAlignment(int col, int alignment) {
+    checkCell(0, col);
+    colAlignment_[col] = alignment;
+    for (int r = 0; r < Rows(); ++r)
+        if (!data(r, col, kOwnAlignmentRole).isValid())
+            setData(r, col, int(alignmentFromCode(alignment)), Qt::TextAlignmentRole);
+}
+
+void QtGrid::SetCellBackColor(ColorBgr color) {
+    setData(row_, col_, QBrush(colorFromBgr(color)), Qt::BackgroundRole);
+}
+
+void QtGrid::SetCellForeColor(ColorBgr color) {
+    setData(row_, col_, QBrush(colorFromBgr(color)), Qt::ForegroundRole);
+}
+
+void QtGrid::SetCellAlignment(int alignment) {
+    setData(row_, col_, alignment, kOwnAlignmentRole);
+    setData(row_, col_, int(alignmentFromCode(alignment)), Qt::TextAlignmentRole);
+}
+
+void QtGrid::SetRedraw(bool on) {
+    table_->setUpdatesEnabled(on);
+    if (on) table_->viewport()->update();
+}
+
+void QtGrid::Clear() {
+    for (int r = 0; r < Rows(); ++r)
+        for (int c = 0; c < Cols(); ++c) resetCell(r, c);
+}
+
+void QtGrid::RemoveItem(int row) {
+    // The header row cannot go.
+    if (row < 1 || row >= Rows()) invalidArgument();
+    table_->removeRow(row - 1);
+    if (row_ >= Rows()) row_ = Rows() - 1;
+}
+
+std::optional<ColorBgr> QtGrid::cellBackColor(int row, int col) const {
+    const QVariant brush = data(row, col, Qt::BackgroundRole);
+    if (!brush.isValid()) return std::nullopt;
+    return bgrFromColor(brush.value<QBrush>().color());
+}
+
+std::optional<ColorBgr> QtGrid::cellForeColor(int row, int col) const {
+    const QVariant brush = data(row, col, Qt::ForegroundRole);
+    if (!brush.isValid()) return std::nullopt;
+    return bgrFromColor(brush.value<QBrush>().color());
+}
+
+int QtGrid::cellAlignment(int row, int col) const {
+    return codeFromAlignment(Qt::Alignment(data(row, col, Qt::TextAlignmentRole).toInt()));
+}
+
+int QtGrid::colWidth(int col) const { return twipsFromPixels(table_->columnWidth(col)); }
+
+QVariant QtGrid::data(int row, int col, int role) const {
+    checkCell(row, col);
+    QAbstractItemModel* model = table_->model();
+    if (row == 0) return model->headerData(col, Qt::Horizontal, role);
+    return model->data(model->index(row - 1, col), role);
+}
+
+void QtGrid::setData(int row, int col, const QVariant& value, int role) {
+    checkCell(row, col);
+    QAbstractItemModel* model = table_->model();
+    if (row == 0)
+        model->setHeaderData(col, Qt::Horizontal, value, role);
+    else
+        model->setData(model->index(row - 1, col), value, role);
+}
+
+// An empty cell in its column's alignment, without colours of its own.
+void QtGrid::resetCell(int row, int col) {
+    setData(row, col, QString(), Qt::DisplayRole);
+    setData(row, col, QVariant(), Qt::BackgroundRole);
+    setData(row, col, QVariant(), Qt::ForegroundRole);
+    setData(row, col, QVariant(), kOwnAlignmentRole);
+    setData(row, col, int(alignmentFromCode(colAlignment_.value(col, align::kLeftCenter))),
+            Qt::TextAlignmentRole);
+}
+
+void QtGrid::checkCell(int row, int col) const {
+    if (row < 0 || row >= Rows() || col < 0 || col >= Cols()) invalidArgument();
+}
+
+}  // namespace morvi

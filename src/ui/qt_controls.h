@@ -1,0 +1,123 @@
+#pragma once
+
+// The control operations over Qt widgets, each a thin adapter; the widgets belong to the window.
+
+#include "ui/controls.h"
+
+#include <QVariant>
+#include <QVector>
+#include <optional>
+
+class QAbstractItemModel;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QModelIndex;
+class QTableWidget;
+class QWidget;
+
+namespace morvi {
+
+class QtFocusable : public Focusable {
+  public:
+    explicit QtFocusable(QWidget* widget) : widget_(widget) {}
+    void SetFocus() override;
+
+  private:
+    QWidget* widget_;
+};
+
+// A drop-down list without typing; nothing is chosen until the user chooses.
+class QtPicker : public Picker {
+  public:
+    explicit QtPicker(QComboBox* combo) : combo_(combo) {}
+    void SetFocus() override;
+    void AddItem(const QString& text) override;
+    void Clear() override;
+    int ListCount() const override;
+    int NewIndex() const override { return newIndex_; }
+    int32_t ItemData(int index) const override;
+    void SetItemData(int index, int32_t value) override;
+    QString List(int index) const override;
+    int ListIndex() const override;
+    QString Text() const override;
+
+  private:
+    void checkIndex(int index) const;
+
+    QComboBox* combo_;
+    int newIndex_ = -1;
+};
+
+class QtTextBox : public TextBox {
+  public:
+    explicit QtTextBox(QLineEdit* edit) : edit_(edit) {}
+    void SetFocus() override;
+    QString Text() const override;
+    void SetText(const QString& text) override;
+    int SelStart() const override;
+    void SetSelStart(int start) override;
+    int SelLength() const override;
+    void SetSelLength(int length) override;
+
+  private:
+    QLineEdit* edit_;
+};
+
+class QtLabel : public Label {
+  public:
+    explicit QtLabel(QLabel* label) : label_(label) {}
+    QString Caption() const override;
+    void SetCaption(const QString& text) override;
+
+  private:
+    QLabel* label_;
+};
+
+// The grid over a table whose horizontal header is grid row 0, so the fixed row never scrolls:
+// grid row r > 0 is table row r - 1.
+class QtGrid : public Grid {
+  public:
+    explicit QtGrid(QTableWidget* table);
+    int Rows() const override;
+    void SetRows(int rows) override;
+    int Cols() const override;
+    void SetCols(int cols) override;
+    void SetFixedRows(int rows) override;
+    void SetFixedCols(int cols) override;
+    int Row() const override { return row_; }
+    void SetRow(int row) override;
+    int Col() const override { return col_; }
+    void SetCol(int col) override;
+    QString Text() const override { return TextMatrix(row_, col_); }
+    void SetText(const QString& text) override { SetTextMatrix(row_, col_, text); }
+    QString TextMatrix(int row, int col) const override;
+    void SetTextMatrix(int row, int col, const QString& text) override;
+    void SetColWidth(int col, int twips) override;
+    void SetColAlignment(int col, int alignment) override;
+    void SetCellBackColor(ColorBgr color) override;
+    void SetCellForeColor(ColorBgr color) override;
+    void SetCellAlignment(int alignment) override;
+    void SetRedraw(bool on) override;
+    void Clear() override;
+    void RemoveItem(int row) override;
+
+    // The cell's look as shown, for checks: colours absent when never set.
+    std::optional<ColorBgr> cellBackColor(int row, int col) const;
+    std::optional<ColorBgr> cellForeColor(int row, int col) const;
+    int cellAlignment(int row, int col) const;
+    int colWidth(int col) const;
+
+  private:
+    QVariant data(int row, int col, int role) const;
+    void setData(int row, int col, const QVariant& value, int role);
+    void resetCell(int row, int col);
+    void checkCell(int row, int col) const;
+
+    QTableWidget* table_;
+    QVector<int> colAlignment_;
+    int row_ = 1;
+    int col_ = 0;
+};
+
+}  // namespace morvi

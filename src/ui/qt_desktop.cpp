@@ -1,0 +1,91 @@
+#include "ui/qt_desktop.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace morvi {
+
+namespace {
+
+constexpr int kButtonsMask = 0x0F;
+constexpr int kIconMask = 0x70;
+constexpr int kDefaultButtonMask = 0x300;
+
+// Ctrl+C copies the title and the text, as the desktop's own message boxes do on Windows.
+class CopyableMessageBox : public QMessageBox {
+  public:
+    using QMessageBox::QMessageBox;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->matches(QKeySequence::Copy)) {
+            QGuiApplication::clipboard()->setText(windowTitle() + QLatin1Char('\n') + text());
+            return;
+        }
+        QMessageBox::keyPressEvent(event);
+    }
+};
+
+QMessageBox::Icon iconOf(int style) {
+    switch (style & kIconMask) {
+        case style::kCritical:
+            return QMessageBox::Critical;
+        case style::kQuestion:
+            return QMessageBox::Question;
+        case style::kExclamation:
+            return QMessageBox::Warning;
+        case style::kInformation:
+            return QMessageBox::Information;
+        default:
+            return QMessageBox::NoIcon;
+    }
+}
+
+int answerOf(QMessageBox::StandardButton button) {
+    switch (button) {
+        case QMessageBox::Yes:
+            return answer::kYes;
+        case QMessageBox::No:
+            return answer::kNo;
+        default:
+            return answer::kOk;
+    }
+}
+
+void addButtons(QMessageBox& box, int style) {
+    if ((style & kButtonsMask) != style::kYesNo) {
+        box.setStandardButtons(QMessageBox::Ok);
+        box.setDefaultButton(QMessageBox::Ok);
+        box.setEscapeButton(QMessageBox::Ok);
+        return;
+    }
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    const bool secondIsDefault = (style & kDefaultButtonMask) == style::kDefaultButton2;
+    box.setDefaultButton(secondIsDefault ? QMessageBox::No : QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::No);
+}
+
+}  // namespace
+
+int QtDesktop::MsgBox(const QString& prompt, int style, const QString& title) {
+    CopyableMessageBox box(iconOf(style), title, prompt, QMessageBox::NoButton,
+                           QApplication::activeWindow());
+    addButtons(box, style);
+    box.exec();
+    return answerOf(box.standardButton(box.clickedButton()));
+}
+
+void QtDesktop::Beep() { QApplication::beep(); }
+
+// Qt keeps a stack of override cursors; the screen has one pointer, so at most one is pushed.
+void QtDesktop::SetMousePointer(int shape) {
+    while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
+    if (shape == pointer::kHourglass) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void QtDesktop::DoEvents() { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
+
+}  // namespace morvi

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "ui/controls.h"
+
+namespace morvi {
+
+// Message boxes, beep, the screen-wide pointer and the event pump on the Qt desktop.
+class QtDesktop : public Desktop {
+  public:
+    int MsgBox(const QString& prompt, int style, const QString& title) override;
+    void Beep() override;
+    void SetMousePointer(int shape) override;
+    void DoEvents() override;
+};
+
+}  // namespace morvi

@@ -1,0 +1,43 @@
+#include "ui/units.h"
+
+#include <cmath>
+
+namespace morvi {
+
+int pixelsFromTwips(int twips) {
+    return static_cast<int>(std::lround(twips / double(kTwipsPerPixel)));
+}
+
+int twipsFromPixels(int pixels) { return pixels * kTwipsPerPixel; }
+
+QRect rectFromTwips(int left, int top, int width, int height) {
+    return {pixelsFromTwips(left), pixelsFromTwips(top), pixelsFromTwips(width),
+            pixelsFromTwips(height)};
+}
+
+QColor colorFromBgr(ColorBgr bgr) {
+    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
+}
+
+ColorBgr bgrFromColor(const QColor& color) {
+    return ColorBgr(color.red()) | ColorBgr(color.green()) << 8 | ColorBgr(color.blue()) << 16;
+}
+
+Qt::Alignment alignmentFromCode(int code) {
+    switch (code) {
+        case align::kCenterCenter:
+            return Qt::AlignCenter;
+        case align::kRightCenter:
+            return Qt::AlignRight | Qt::AlignVCenter;
+        default:
+            return Qt::AlignLeft | Qt::AlignVCenter;
+    }
+}
+
+int codeFromAlignment(Qt::Alignment alignment) {
+    if (alignment & Qt::AlignHCenter) return align::kCenterCenter;
+    if (alignment & Qt::AlignRight) return align::kRightCenter;
+    return align::kLeftCenter;
+}
+
+}  // namespace morvi
