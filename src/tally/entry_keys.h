@@ -15,6 +15,6 @@ void cbo_HINMEI_KeyPress(Form& form, int16_t& KeyAscii);
 void txt_Glam_KeyPress(Form& form, int16_t& KeyAscii);
 void txt_Glam_GotFocus(Form& form);
 // Selects the whole text of the control, caret at the start.
-void Select_All(TextBox& control);
+void Select_All(Desktop& desktop, TextBox& control);
 
 }  // namespace morvi

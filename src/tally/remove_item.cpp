@@ -1,1 +1,100 @@
-// filled in by its owner
+#include "tally/remove_item.h"
+
+#include "app/error_frame.h"
+#include "base/currency.h"
+#include "base/number_text.h"
+#include "base/rounding.h"
+#include "base/trim.h"
+#include "food/form_init.h"
+
+#include <cstdint>
+
+namespace morvi {
+
+namespace {
+
+constexpr int kNameCol = 0;
+constexpr int kGramCol = 1;
+constexpr int kKcalCol = 2;
+
+// What a removal will write, worked out before anything changes.
+struct RemovalPlan {
+    int row = 0;
+    QString kcalLabel;
+    QString gramLabel;
+    QString linesLabel;
+    Currency totalGram;
+    int16_t nextRow = 0;
+    int16_t rowCount = 0;
+};
+
+// The labels are corrected from their own texts, not recomputed from the grid.
+QString labelLess(const Label& label, double amount) {
+    return generalNumberText(leadingNumber(label.Caption()) - amount);
+}
+
+RemovalPlan planRemoval(Form& form) {
+    Controls& ui = form.ui;
+    Grid& grid = ui.grd_Hyo;
+    RemovalPlan plan;
+    plan.row = grid.Row();
+    plan.linesLabel = labelLess(ui.lbl_Goukei3, 1);
+    grid.SetCol(kGramCol);
+    const double g = leadingNumber(grid.Text());
+    plan.gramLabel = labelLess(ui.lbl_Goukei2, g);
+    plan.totalGram = form.tally.m_TotalGram - Currency::fromDouble(g);
+    grid.SetCol(kKcalCol);
+    plan.kcalLabel = labelLess(ui.lbl_Goukei, leadingNumber(grid.Text()));
+    plan.nextRow = toInt16(int64_t{form.tally.m_NextRow} - 1);
+    plan.rowCount = toInt16(int64_t{form.tally.m_RowCount} - 1);
+    return plan;
+}
+
+// The row goes first: if the grid refuses, nothing else has changed.
+void applyRemoval(Form& form, const RemovalPlan& plan) {
+    Controls& ui = form.ui;
+    ui.grd_Hyo.RemoveItem(plan.row);
+    ui.lbl_Goukei3.SetCaption(plan.linesLabel);
+    ui.lbl_Goukei2.SetCaption(plan.gramLabel);
+    ui.lbl_Goukei.SetCaption(plan.kcalLabel);
+    form.tally.m_TotalGram = plan.totalGram;
+    form.tally.m_NextRow = plan.nextRow;
+    form.tally.m_RowCount = plan.rowCount;
+}
+
+bool confirmRemoval(Desktop& desktop, const QString& name) {
+    return desktop.MsgBox(name + QStringLiteral(" を削除しますか"), style::kDeleteQuestion,
+                          QStringLiteral("行削除確認")) == answer::kYes;
+}
+
+void removeCurrentLine(Form& form) {
+    Grid& grid = form.ui.grd_Hyo;
+    grid.SetCol(kNameCol);
+    // The header row is no line of the tally.
+    if (grid.Row() < 1) return;
+    const QString name = trimSpaces(grid.Text());
+    if (name.isEmpty() || !confirmRemoval(form.desktop, name)) return;
+    if (grid.Row() == 1 && grid.Rows() == 2) {
+        Form_Init(form);
+        return;
+    }
+    applyRemoval(form, planRemoval(form));
+}
+
+}  // namespace
+
+void grd_Hyo_Click(Form& form) {
+    withErrorBranch(form.desktop, OnError::Report, [&] {
+        removeCurrentLine(form);
+        form.desktop.SetMousePointer(pointer::kDefault);
+    });
+}
+
+void cmd_Clear_Click(Form& form) {
+    withErrorBranch(form.desktop, OnError::Report, [&] {
+        Form_Init(form);
+        form.desktop.SetMousePointer(pointer::kDefault);
+    });
+}
+
+}  // namespace morvi
