@@ -261,5 +261,28 @@ TEST(AddItem, LineCapIs32766) {
     EXPECT_EQ(w.totals(), (Totals{u"88"_s, u"253"_s, u"32766"_s}));
 }
 
+// A grid that fails while a line is being written.
+class FailingGrid : public FakeGrid {
+  public:
+    void SetTextMatrix(int, int, const QString&) override { throw RunTimeError(err::kInvalidCall); }
+};
+
+TEST(AddItem, AGridFailureMidChangeEndsTheProgram) {
+    TallyWindow w(kFoods);
+    FailingGrid grid;
+    Form form{Controls{w.cbo_HINMEI, w.txt_Glam, w.cmd_SET, grid, w.lbl_Goukei, w.lbl_Goukei2,
+                       w.lbl_Goukei3},
+              w.desktop,
+              w.form.food,
+              {}};
+    w.cbo_HINMEI.choose(u"P"_s);
+    w.txt_Glam.text = u"150"_s;
+    EXPECT_THROW(cmd_SET_Click(form), ProgramEnd);
+    ASSERT_EQ(w.desktop.messages.size(), 2u);
+    EXPECT_TRUE(w.desktop.messages[0].prompt.startsWith(u"【ｴﾗｰｺｰﾄﾞ】 : (5)"_s));
+    EXPECT_EQ(w.desktop.messages[1].prompt, u"強制終了します。"_s);
+    EXPECT_EQ(w.desktop.pointer, 0);
+}
+
 }  // namespace
 }  // namespace morvi
