@@ -356,5 +356,16 @@ TEST_F(MainWindow, EnterWalksFromThePickerToTheGramFieldAndSelectsItsText) {
     EXPECT_EQ(QApplication::focusWidget(), window->cmd_SET);
 }
 
+TEST_F(MainWindow, AClickIntoTheGramFieldSelectsItsWholeTextAndResetsThePointer) {
+    startOnSampleFoods();
+    window->txt_Glam->setText(QStringLiteral("150"));
+    desktop.SetMousePointer(11);
+    QTest::mouseClick(window->txt_Glam, Qt::LeftButton, {}, QPoint(5, 5));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), window->txt_Glam);
+    EXPECT_EQ(window->txt_Glam->selectedText(), QStringLiteral("150"));
+    EXPECT_EQ(desktop.pointer, 0);
+}
+
 }  // namespace
 }  // namespace morvi
