@@ -1,5 +1,5 @@
-#include <QApplication>
 #include <gtest/gtest.h>
+#include <QApplication>
 
 // Widget tests need one application for the whole run; test discovery at build time runs the
 // program without the tests' environment, so it falls back to the offscreen screen itself.
