@@ -38,6 +38,8 @@ lists the foods with the totals of kcal, grams and lines, and prints the list
 on A4. The food list is the plain text file menu.txt beside the program.]=])
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# A package ships the program without its debugging symbols.
+set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 # The Qt libraries come from the binary's own links; the Japanese font is needed for its texts.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
