@@ -1,6 +1,7 @@
 #include "ui/frm_ver.h"
 
 #include "ui/program_icon.h"
+#include "ui/units.h"
 
 #include <QFont>
 #include <QGuiApplication>
@@ -13,13 +14,6 @@
 namespace morvi {
 
 namespace {
-
-constexpr int kTwipsPerPixel = 15;
-
-QRect twips(int left, int top, int width, int height) {
-    return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
-            height / kTwipsPerPixel};
-}
 
 // Each font names its Debian stand-in after it, for systems without the original.
 QFont serifBold(qreal points) {
@@ -56,9 +50,9 @@ Frm_Ver::Frm_Ver()
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       cmd_ok(new QPushButton(QStringLiteral("OK"), this)),
       Label2(label(this, QStringLiteral("(C) 2026 Morvi Team"), serifBold(11.25),
-                   twips(840, 600, 2655, 495))),
+                   rectFromTwips(840, 600, 2655, 495))),
       Label1(label(this, QStringLiteral("Morvi Ver1.0"), gothic(11.25, true),
-                   twips(840, 120, 2655, 375))),
+                   rectFromTwips(840, 120, 2655, 375))),
       Image1(new QLabel(this)) {
     setWindowTitle(QStringLiteral("Version"));
     setWindowIcon(programIcon());
@@ -66,12 +60,12 @@ Frm_Ver::Frm_Ver()
     setAttribute(Qt::WA_DeleteOnClose);
     // An open version dialog must not keep the program alive once the main window has gone.
     setAttribute(Qt::WA_QuitOnClose, false);
-    setFixedSize(twips(0, 0, 3480, 1365).size());
+    setFixedSize(rectFromTwips(0, 0, 3480, 1365).size());
     setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
                                     QGuiApplication::primaryScreen()->availableGeometry()));
 
     cmd_ok->setFont(serifBold(9));
-    cmd_ok->setGeometry(twips(2400, 960, 855, 300));
+    cmd_ok->setGeometry(rectFromTwips(2400, 960, 855, 300));
     cmd_ok->setAutoDefault(false);
     cmd_ok->setDefault(false);
     // The notice label overlaps the button's top edge; the button stays clickable above it.
@@ -79,7 +73,7 @@ Frm_Ver::Frm_Ver()
     connect(cmd_ok, &QPushButton::clicked, this, &Frm_Ver::cmd_ok_Click);
 
     Image1->setPixmap(programPixmap());
-    Image1->setGeometry(twips(120, 240, 480, 480));
+    Image1->setGeometry(rectFromTwips(120, 240, 480, 480));
 
     cmd_ok->setFocus();
 }
