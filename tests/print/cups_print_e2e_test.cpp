@@ -6,6 +6,7 @@
 #include "fake_controls.h"
 #include "print/default_printer.h"
 #include "ui/frm_morvi.h"
+#include "worked_example.h"
 
 #include <QAction>
 #include <QApplication>
@@ -44,17 +45,6 @@ ToolResult runTool(const QString& program, const QStringList& args) {
     const int code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
     return {code, QString::fromUtf8(p.readAll())};
 }
-
-const QStringList kWorkedExample{
-    QStringLiteral(
-        "     品名                                      グラム(g)        カロリー(Kcal)"),
-    QStringLiteral("     ======================================================================="),
-    QStringLiteral("     ごはん                                       150                 240"),
-    QStringLiteral("     牛乳                                         200                 133"),
-    QStringLiteral("     ======================================================================="),
-    QStringLiteral(
-        "     合計 2品目                                   350 g               373 Kcal"),
-};
 
 // The CUPS scheduler of one test program, started and stopped by its PID through the set-up
 // script.
@@ -160,7 +150,7 @@ std::vector<Word> boxedWords(const QString& html) {
 }
 
 TEST_F(CupsPrinting, WorkedExampleReachesThePrinterAsSixAlignedLines) {
-    const QString job = printAndFetch(kWorkedExample);
+    const QString job = printAndFetch(testing::kWorkedExamplePrintout);
     ASSERT_FALSE(job.isEmpty()) << "no job file arrived";
 
     // The text, line by line. pdftotext counts a full-width character as one column and drops the
@@ -272,7 +262,8 @@ TEST_F(CupsPrinting, PrintMenuSendsTheWindowsTallyAndLeavesItUnchanged) {
     EXPECT_EQ(shown(), before);
     const ToolResult text =
         runTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), job, QStringLiteral("-")});
-    EXPECT_EQ(wordsOfLines(text.out), wordsOfLines(kWorkedExample.join(QLatin1Char('\n'))));
+    EXPECT_EQ(wordsOfLines(text.out),
+              wordsOfLines(testing::kWorkedExamplePrintout.join(QLatin1Char('\n'))));
 }
 
 TEST_F(CupsPrinting, LongListContinuesOnTheNextPage) {
@@ -300,7 +291,7 @@ TEST_F(CupsPrinting, NoDefaultPrinterIsError482AndNoJob) {
     const QStringList before = server_->jobs().entryList(QDir::Files);
     std::optional<int32_t> thrown;
     try {
-        DefaultPrinter().printLines(kWorkedExample);
+        DefaultPrinter().printLines(testing::kWorkedExamplePrintout);
     } catch (const RunTimeError& e) {
         thrown = e.number();
     }

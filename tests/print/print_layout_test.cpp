@@ -1,4 +1,5 @@
 #include "print/print_layout.h"
+#include "worked_example.h"
 
 #include <gtest/gtest.h>
 
@@ -15,19 +16,7 @@ TEST(PrintedLines, WorkedExample) {
         printedLines({{QStringLiteral("ごはん"), QStringLiteral("150"), QStringLiteral("240")},
                       {QStringLiteral("牛乳"), QStringLiteral("200"), QStringLiteral("133")}},
                      {QStringLiteral("2"), QStringLiteral("350"), QStringLiteral("373")});
-    const QStringList expected{
-        QStringLiteral(
-            "     品名                                      グラム(g)        カロリー(Kcal)"),
-        QStringLiteral(
-            "     ======================================================================="),
-        QStringLiteral("     ごはん                                       150                 240"),
-        QStringLiteral("     牛乳                                         200                 133"),
-        QStringLiteral(
-            "     ======================================================================="),
-        QStringLiteral(
-            "     合計 2品目                                   350 g               373 Kcal"),
-    };
-    EXPECT_EQ(lines, expected);
+    EXPECT_EQ(lines, testing::kWorkedExamplePrintout);
 }
 
 struct ItemCase {

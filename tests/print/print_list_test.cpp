@@ -1,6 +1,7 @@
 #include "print/print_list.h"
 #include "base/run_time_error.h"
 #include "fake_controls.h"
+#include "worked_example.h"
 
 #include <gtest/gtest.h>
 
@@ -48,20 +49,8 @@ TEST(g_print_Click, PrintsTheTallyWithTheHourglass) {
     CapturingPrinter printer;
     g_print_Click(w.form, printer);
 
-    const QStringList expected{
-        QStringLiteral(
-            "     品名                                      グラム(g)        カロリー(Kcal)"),
-        QStringLiteral(
-            "     ======================================================================="),
-        QStringLiteral("     ごはん                                       150                 240"),
-        QStringLiteral("     牛乳                                         200                 133"),
-        QStringLiteral(
-            "     ======================================================================="),
-        QStringLiteral(
-            "     合計 2品目                                   350 g               373 Kcal"),
-    };
     EXPECT_EQ(printer.jobs, 1);
-    EXPECT_EQ(printer.printed, expected);
+    EXPECT_EQ(printer.printed, testing::kWorkedExamplePrintout);
     EXPECT_EQ(w.desktop.pointerHistory, (std::vector<int>{11, 0}));
     EXPECT_TRUE(w.desktop.messages.empty());
     EXPECT_EQ(w.grd_Hyo.Row(), 2);
