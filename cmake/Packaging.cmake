@@ -42,7 +42,9 @@ set(CPACK_PACKAGE_DESCRIPTION [=[
 Morvi is a small desktop program for Japanese users. Pick a food from the
 list, type the grams eaten and press SET: Morvi works out the kilocalories,
 lists the foods with the totals of kcal, grams and lines, and prints the list
-on A4. The food list is the plain text file menu.txt beside the program.]=])
+on A4. The food list is the plain text file menu.txt beside the program;
+the command morvi-menu checks such a list line by line and converts one
+from UTF-8 or UTF-16.]=])
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)

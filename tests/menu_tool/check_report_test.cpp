@@ -35,6 +35,7 @@ struct FindingCase {
     QString text;  // written in code page 932
     std::vector<Said> expected;
 };
+void PrintTo(const FindingCase& c, std::ostream* os) { *os << c.name; }
 
 class FindingTest : public CheckTest, public ::testing::WithParamInterface<FindingCase> {};
 
@@ -98,6 +99,7 @@ struct NoticeCase {
     QByteArray bytes;
     const char16_t* what;
 };
+void PrintTo(const NoticeCase& c, std::ostream* os) { *os << c.name; }
 
 class NoticeTest : public CheckTest, public ::testing::WithParamInterface<NoticeCase> {};
 

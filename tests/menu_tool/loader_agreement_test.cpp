@@ -53,6 +53,7 @@ struct Case {
     int32_t verdict;
     qint64 line;
 };
+void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
 
 class AgreementTableTest : public AgreementTest, public ::testing::WithParamInterface<Case> {};
 

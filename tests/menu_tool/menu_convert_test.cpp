@@ -32,6 +32,7 @@ struct Case {
     QByteArray in;
     QString expected;  // the copy's text, before encoding to code page 932
 };
+void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
 
 class ConvertTableTest : public ConvertTest, public ::testing::WithParamInterface<Case> {};
 
