@@ -180,76 +180,80 @@ void warnAboutEqualKeys(MenuCheck& check, const std::vector<ReadFood>& foods) {
     }
 }
 
+// Every line as the loader's parsing pass judges it: the foods it accepts, a finding for the rest.
+std::vector<ReadFood> readLines(const QString& path, MenuCheck& check, FileSniffer& sniffer) {
+    QFile file(path);
+    openMenuFile(file);
+    LineReader reader(file);
+    const TextCodec& codec = cp932();
+    std::vector<ReadFood> foods;
+    QByteArray bytes;
+    while (reader.next(bytes)) {
+        const qint64 number = ++check.lines;
+        sniffer.look(number, bytes);
+        const QString line = codec.decode(bytes);
+        LineVerdict v = judgeFoodLine(line);
+        if (v.error == err::kNone) {
+            foods.push_back({number, std::move(v.food), line.contains(QChar(0xFFFD))});
+        } else {
+            check.findings.push_back({number, v.error, lineErrorDetail(line, v)});
+            ++check.errors;
+        }
+    }
+    return foods;
+}
+
 // Menu_Load's own order of failures: the count, then the first bad line, then the sort.
-void settleVerdict(MenuCheck& check, qint64 firstBadLine, int32_t firstBadError) {
+void settleVerdict(MenuCheck& check) {
     const bool countOverflows = check.lines > std::numeric_limits<int32_t>::max();
-    const bool tooMany = check.lines > kMaxFoods;
-    if (tooMany) {
+    if (!check.findings.empty() && !countOverflows) {
+        check.verdict = check.findings.front().error;
+        check.verdictLine = check.findings.front().line;
+    }
+    if (check.lines > kMaxFoods) {
         check.findings.push_back(
             {0, err::kOverflow,
              QStringLiteral("行が多すぎます（%1 行、Morvi が読めるのは %2 行まで）")
                  .arg(check.lines)
                  .arg(kMaxFoods)});
         ++check.errors;
+        if (check.verdictLine == 0) check.verdict = err::kOverflow;
     }
-    if (firstBadLine != 0 && !countOverflows) {
-        check.verdict = firstBadError;
-        check.verdictLine = firstBadLine;
-    } else if (tooMany) {
-        check.verdict = err::kOverflow;
-    }
+}
+
+// Line by line, what concerns the whole file last.
+void sortFindings(std::vector<Finding>& findings) {
+    const auto rank = [](const Finding& f) {
+        return f.line == 0 ? std::numeric_limits<qint64>::max() : f.line;
+    };
+    std::stable_sort(findings.begin(), findings.end(),
+                     [&](const Finding& a, const Finding& b) { return rank(a) < rank(b); });
 }
 
 }  // namespace
 
 MenuCheck checkMenuFile(const QString& path) {
     MenuCheck check;
-    std::vector<ReadFood> foods;
     FileSniffer sniffer;
-    qint64 firstBadLine = 0;
-    int32_t firstBadError = err::kNone;
+    std::vector<ReadFood> foods;
     try {
-        QFile file(path);
-        openMenuFile(file);
-        LineReader reader(file);
-        const TextCodec& codec = cp932();
-        QByteArray bytes;
-        while (reader.next(bytes)) {
-            const qint64 number = ++check.lines;
-            sniffer.look(number, bytes);
-            const QString line = codec.decode(bytes);
-            LineVerdict v = judgeFoodLine(line);
-            if (v.error == err::kNone) {
-                foods.push_back({number, std::move(v.food), line.contains(QChar(0xFFFD))});
-                continue;
-            }
-            check.findings.push_back({number, v.error, lineErrorDetail(line, v)});
-            ++check.errors;
-            if (firstBadLine == 0) {
-                firstBadLine = number;
-                firstBadError = v.error;
-            }
-        }
+        foods = readLines(path, check, sniffer);
     } catch (const RunTimeError& e) {
         check.unreadable = true;
         check.verdict = e.number();
         return check;
     }
     check.foods = static_cast<qint64>(foods.size());
+    settleVerdict(check);
     check.notice = sniffer.notice(check.lines);
-    if (!check.notice.isEmpty()) check.findings.clear();
-    if (check.notice.isEmpty()) {
+    if (!check.notice.isEmpty()) {
+        std::erase_if(check.findings, [](const Finding& f) { return f.line != 0; });
+    } else {
         QHash<QString, qint64> firstByName;
         for (const ReadFood& f : foods) warnAboutFood(check, f, firstByName);
         warnAboutEqualKeys(check, foods);
     }
-    settleVerdict(check, firstBadLine, firstBadError);
-    // Line by line, what concerns the whole file last.
-    const auto rank = [](const Finding& f) {
-        return f.line == 0 ? std::numeric_limits<qint64>::max() : f.line;
-    };
-    std::stable_sort(check.findings.begin(), check.findings.end(),
-                     [&](const Finding& a, const Finding& b) { return rank(a) < rank(b); });
+    sortFindings(check.findings);
     return check;
 }
 
