@@ -7,16 +7,23 @@ endif()
 # The program reads menu.txt from its own directory, so the executable and the list share one
 # private directory; bin/ holds a relative symlink, which Qt resolves to that directory.
 set(MORVI_INSTALL_PROGRAM_DIR lib/morvi)
-install(TARGETS morvi RUNTIME DESTINATION ${MORVI_INSTALL_PROGRAM_DIR})
+install(TARGETS morvi morvi-menu RUNTIME DESTINATION ${MORVI_INSTALL_PROGRAM_DIR})
 install(FILES ${PROJECT_SOURCE_DIR}/data/menu.txt DESTINATION ${MORVI_INSTALL_PROGRAM_DIR})
-file(RELATIVE_PATH morvi_link_target
-    /${CMAKE_INSTALL_BINDIR} /${MORVI_INSTALL_PROGRAM_DIR}/morvi)
-install(CODE "
-    set(bin_dir \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
-    file(MAKE_DIRECTORY \"\${bin_dir}\")
-    message(STATUS \"Installing: \${bin_dir}/morvi -> ${morvi_link_target}\")
-    file(CREATE_LINK \"${morvi_link_target}\" \"\${bin_dir}/morvi\" SYMBOLIC)
-")
+
+# bin/<name> -> the program of that name in the private directory.
+function(morvi_install_bin_link name)
+    file(RELATIVE_PATH link_target
+        /${CMAKE_INSTALL_BINDIR} /${MORVI_INSTALL_PROGRAM_DIR}/${name})
+    install(CODE "
+        set(bin_dir \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
+        file(MAKE_DIRECTORY \"\${bin_dir}\")
+        message(STATUS \"Installing: \${bin_dir}/${name} -> ${link_target}\")
+        file(CREATE_LINK \"${link_target}\" \"\${bin_dir}/${name}\" SYMBOLIC)
+    ")
+endfunction()
+morvi_install_bin_link(morvi)
+# The food-list checker beside it, so its default file is the one morvi reads.
+morvi_install_bin_link(morvi-menu)
 
 # The entry of the desktop's application menu and its icon.
 install(FILES ${PROJECT_SOURCE_DIR}/data/morvi.desktop
@@ -35,7 +42,9 @@ set(CPACK_PACKAGE_DESCRIPTION [=[
 Morvi is a small desktop program for Japanese users. Pick a food from the
 list, type the grams eaten and press SET: Morvi works out the kilocalories,
 lists the foods with the totals of kcal, grams and lines, and prints the list
-on A4. The food list is the plain text file menu.txt beside the program.]=])
+on A4. The food list is the plain text file menu.txt beside the program;
+the command morvi-menu checks such a list line by line and converts one
+from UTF-8 or UTF-16.]=])
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # A package ships the program without its debugging symbols.

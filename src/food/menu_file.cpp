@@ -5,6 +5,7 @@
 #include "food/food_line.h"
 #include "food/line_reader.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <limits>
@@ -21,16 +22,20 @@ int32_t openErrorNumber(const QString& path) {
     return err::kFileNotFound;
 }
 
-void openForInput(QFile& file) {
+}  // namespace
+
+QString menuPath(const QString& appDir) {
+    return appDir + QDir::separator() + QStringLiteral("menu.txt");
+}
+
+void openMenuFile(QFile& file) {
     if (QFileInfo(file.fileName()).isDir() || !file.open(QIODevice::ReadOnly))
         throw RunTimeError(openErrorNumber(file.fileName()));
 }
 
-}  // namespace
-
 int32_t countMenuLines(const QString& path) {
     QFile file(path);
-    openForInput(file);
+    openMenuFile(file);
     LineReader reader(file);
     QByteArray line;
     int32_t count = 0;
@@ -43,7 +48,7 @@ int32_t countMenuLines(const QString& path) {
 
 void parseMenuLines(const QString& path, FoodTable& table) {
     QFile file(path);
-    openForInput(file);
+    openMenuFile(file);
     LineReader reader(file);
     const TextCodec& codec = cp932();
     QByteArray bytes;

@@ -2,6 +2,7 @@
 
 #include "food/food_table.h"
 
+#include <QFile>
 #include <QString>
 #include <cstdint>
 
@@ -9,6 +10,13 @@ namespace morvi {
 
 // The most foods the table can hold; the sort's 16-bit counter fails on more.
 inline constexpr int32_t kMaxFoods = 32766;
+
+// Where the program looks for its food list: appDir, the separator, "menu.txt".
+QString menuPath(const QString& appDir);
+
+// Opens file for reading. Errors: 53 missing, 76 a directory on the path missing, 75 not a
+// readable file.
+void openMenuFile(QFile& file);
 
 // Number of lines in the file. Errors: 53 missing, 76 a directory on the path missing, 75 not a
 // readable file, 57 a failed read, 6 more lines than a 32-bit count holds.

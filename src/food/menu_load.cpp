@@ -5,7 +5,6 @@
 #include "food/key_order.h"
 #include "food/menu_file.h"
 
-#include <QDir>
 #include <algorithm>
 
 namespace morvi {
@@ -42,7 +41,7 @@ void sortTable(FoodTable& table) {
 
 bool Menu_Load(Form& form, const QString& appDir) {
     return withErrorBranch(form.desktop, OnError::DefaultPointerReport, [&] {
-        const QString path = appDir + QDir::separator() + QStringLiteral("menu.txt");
+        const QString path = menuPath(appDir);
         FoodTable& table = form.food;
         sizeTable(table, countMenuLines(path));
         form.desktop.DoEvents();

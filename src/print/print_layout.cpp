@@ -8,7 +8,7 @@ namespace morvi {
 namespace {
 
 constexpr int kIndent = 5;
-constexpr int kNameField = 28;
+constexpr int kNameField = kPrintNameField;
 constexpr int kNumberField = 20;
 constexpr int kTotalKcalField = 18;
 constexpr int kRulerLength = 71;

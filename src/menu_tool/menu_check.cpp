@@ -1,0 +1,260 @@
+#include "menu_tool/menu_check.h"
+
+#include "base/cp932.h"
+#include "base/run_time_error.h"
+#include "base/trim.h"
+#include "food/food_line.h"
+#include "food/key_order.h"
+#include "food/line_reader.h"
+#include "food/menu_file.h"
+#include "print/m_morvi.h"
+#include "print/print_layout.h"
+
+#include <QFile>
+#include <QHash>
+#include <QStringList>
+#include <algorithm>
+#include <limits>
+
+namespace morvi::menu_tool {
+
+namespace {
+
+constexpr int kQuotedChars = 20;
+constexpr int kListedLines = 5;
+
+// Text cut short for a message.
+QString quoted(const QString& text) {
+    return u'「' + (text.size() > kQuotedChars ? text.left(kQuotedChars) + u'…' : text) + u'」';
+}
+
+QString lineErrorDetail(QStringView line, const LineVerdict& v) {
+    switch (v.fault) {
+        case LineFault::CommaTooFar:
+            return QStringLiteral("カンマが 32,767 文字目より後にあります");
+        case LineFault::NoComma:
+            if (line.isEmpty()) return QStringLiteral("空の行です");
+            if (trimSpaces(line).isEmpty()) return QStringLiteral("空白だけの行です");
+            return QStringLiteral("カンマがありません");
+        case LineFault::OneComma:
+            return QStringLiteral("カンマが1つしかありません");
+        case LineFault::WeightTooFar:
+            return QStringLiteral("3番目の項目が 32,767 文字目より後から始まります");
+        case LineFault::WeightInvalid:
+        case LineFault::None:
+            break;
+    }
+    if (v.error == err::kOverflow)
+        return QStringLiteral("3番目の項目%1が範囲外です（-2147483648～2147483647）")
+            .arg(quoted(v.weightText));
+    if (v.weightText.isEmpty()) return QStringLiteral("3番目の項目（単位重量）が空です");
+    return QStringLiteral("3番目の項目%1が数値ではありません").arg(quoted(v.weightText));
+}
+
+// Well-formed UTF-8 decodes and encodes back to the same bytes.
+bool isValidUtf8(QByteArrayView bytes) { return QString::fromUtf8(bytes).toUtf8() == bytes; }
+
+// What the loader would make of the bytes' encoding and line ends, beyond code page 932.
+class FileSniffer {
+  public:
+    void look(qint64 lineNumber, const QByteArray& bytes) {
+        if (lineNumber == 1) bom_ = bomOf(bytes);
+        if (firstLoneLf_ == 0 && bytes.contains('\n')) firstLoneLf_ = lineNumber;
+        if (!utf8Valid_) return;
+        nonAscii_ = nonAscii_ || std::any_of(bytes.begin(), bytes.end(),
+                                             [](char c) { return uchar(c) >= 0x80; });
+        utf8Valid_ = isValidUtf8(bytes);
+    }
+
+    // One line on what is foreign about the file; empty for code page 932 with CR LF.
+    QString notice(qint64 lines) const {
+        QStringList parts;
+        if (bom_ == Bom::Utf16Le) parts << QStringLiteral("UTF-16 LE（BOM あり）");
+        if (bom_ == Bom::Utf16Be) parts << QStringLiteral("UTF-16 BE（BOM あり）");
+        if (bom_ == Bom::Utf8) parts << QStringLiteral("UTF-8（BOM あり）");
+        if (bom_ == Bom::None && utf8Valid_ && nonAscii_)
+            parts << QStringLiteral("UTF-8（BOM なし）");
+        // In UTF-16 every byte pair holds a zero, so its line ends say nothing.
+        const bool utf16 = bom_ == Bom::Utf16Le || bom_ == Bom::Utf16Be;
+        if (!utf16 && firstLoneLf_ != 0) {
+            parts << (lines == 1 ? QStringLiteral("改行が LF だけ")
+                                 : QStringLiteral("LF だけの改行が混在（最初は %1 行目）")
+                                       .arg(firstLoneLf_));
+        }
+        if (parts.isEmpty()) return {};
+        return parts.join(u'、') +
+               QStringLiteral(
+                   "のファイルです — Morvi が読めるのは code page 932 (Shift_JIS)、"
+                   "改行 CR LF の一覧です。morvi-menu convert で変換できます");
+    }
+
+  private:
+    enum class Bom { None, Utf8, Utf16Le, Utf16Be };
+    static Bom bomOf(const QByteArray& bytes) {
+        if (bytes.startsWith("\xEF\xBB\xBF")) return Bom::Utf8;
+        if (bytes.startsWith("\xFF\xFE")) return Bom::Utf16Le;
+        if (bytes.startsWith("\xFE\xFF")) return Bom::Utf16Be;
+        return Bom::None;
+    }
+
+    Bom bom_ = Bom::None;
+    qint64 firstLoneLf_ = 0;
+    bool utf8Valid_ = true;
+    bool nonAscii_ = false;
+};
+
+// A food Morvi accepts, with the line it came from.
+struct ReadFood {
+    qint64 line;
+    FoodLine food;
+    bool undecodable;
+};
+
+void warn(MenuCheck& check, qint64 line, QString detail) {
+    check.findings.push_back({line, err::kNone, std::move(detail)});
+    ++check.warnings;
+}
+
+void warnAboutFood(MenuCheck& check, const ReadFood& f, QHash<QString, qint64>& firstByName) {
+    if (const auto it = firstByName.constFind(f.food.name); it != firstByName.cend())
+        warn(check, f.line,
+             QStringLiteral("品名%1は %2 行目と同じです — 集計では1行にまとまります")
+                 .arg(quoted(f.food.name))
+                 .arg(*it));
+    else
+        firstByName.insert(f.food.name, f.line);
+    if (f.food.unitGram == 0)
+        warn(check, f.line,
+             QStringLiteral(
+                 "単位重量が 0 です — この食品を追加すると Morvi は error 11 で終了します"));
+    if (f.food.unitGram < 0)
+        warn(check, f.line,
+             QStringLiteral("単位重量が負の数です（%1）— カロリーが負になります")
+                 .arg(f.food.unitGram));
+    const int32_t width = M_Morvi::Str_ByteLen(f.food.name);
+    if (width > kPrintNameField)
+        warn(check, f.line,
+             QStringLiteral("品名の幅が %1 あり、印刷の品名欄（%2）からはみ出します")
+                 .arg(width)
+                 .arg(kPrintNameField));
+    if (f.undecodable)
+        warn(check, f.line,
+             QStringLiteral(
+                 "code page 932 として読めないバイトがあります — その文字は「\uFFFD」になります"));
+}
+
+// Line numbers for a message, the first few only.
+QString lineList(const std::vector<qint64>& lines) {
+    QStringList shown;
+    for (size_t i = 0; i < lines.size() && i < kListedLines; ++i)
+        shown << QString::number(lines[i]);
+    if (lines.size() > kListedLines) shown << QStringLiteral("…");
+    return shown.join(u", ");
+}
+
+// Foods of one key in the order the loader's sort leaves them, told at the second of them.
+void warnAboutEqualKeys(MenuCheck& check, const std::vector<ReadFood>& foods) {
+    std::vector<QString> keys;
+    keys.reserve(foods.size());
+    for (const ReadFood& f : foods) keys.push_back(f.food.key);
+    const std::vector<int> order = exchangeSortOrder(keys);
+    for (size_t first = 0; first < order.size();) {
+        size_t end = first + 1;
+        while (end < order.size() && keys[order[end]] == keys[order[first]]) ++end;
+        if (end - first > 1) {
+            std::vector<qint64> sorted;
+            for (size_t p = first; p < end; ++p) sorted.push_back(foods[order[p]].line);
+            std::vector<qint64> inFile = sorted;
+            std::sort(inFile.begin(), inFile.end());
+            const QString where =
+                sorted == inFile
+                    ? QStringLiteral("今はファイルの順ですが、その順は並べ替えで決まります")
+                    : QStringLiteral("一覧では %1 行目の順に並びます").arg(lineList(sorted));
+            warn(check, inFile[1],
+                 QStringLiteral("並べ替えキー%1の行が %2 つあります（%3 行目）— %4")
+                     .arg(quoted(keys[order[first]]))
+                     .arg(inFile.size())
+                     .arg(lineList(inFile), where));
+        }
+        first = end;
+    }
+}
+
+// Every line as the loader's parsing pass judges it: the foods it accepts, a finding for the rest.
+std::vector<ReadFood> readLines(const QString& path, MenuCheck& check, FileSniffer& sniffer) {
+    QFile file(path);
+    openMenuFile(file);
+    LineReader reader(file);
+    const TextCodec& codec = cp932();
+    std::vector<ReadFood> foods;
+    QByteArray bytes;
+    while (reader.next(bytes)) {
+        const qint64 number = ++check.lines;
+        sniffer.look(number, bytes);
+        const QString line = codec.decode(bytes);
+        LineVerdict v = judgeFoodLine(line);
+        if (v.error == err::kNone) {
+            foods.push_back({number, std::move(v.food), line.contains(QChar(0xFFFD))});
+        } else {
+            check.findings.push_back({number, v.error, lineErrorDetail(line, v)});
+            ++check.errors;
+        }
+    }
+    return foods;
+}
+
+// Menu_Load's own order of failures: the count, then the first bad line, then the sort.
+void settleVerdict(MenuCheck& check) {
+    const bool countOverflows = check.lines > std::numeric_limits<int32_t>::max();
+    if (!check.findings.empty() && !countOverflows) {
+        check.verdict = check.findings.front().error;
+        check.verdictLine = check.findings.front().line;
+    }
+    if (check.lines > kMaxFoods) {
+        check.findings.push_back(
+            {0, err::kOverflow,
+             QStringLiteral("行が多すぎます（%1 行、Morvi が読めるのは %2 行まで）")
+                 .arg(check.lines)
+                 .arg(kMaxFoods)});
+        ++check.errors;
+        if (check.verdictLine == 0) check.verdict = err::kOverflow;
+    }
+}
+
+// Line by line, what concerns the whole file last.
+void sortFindings(std::vector<Finding>& findings) {
+    const auto rank = [](const Finding& f) {
+        return f.line == 0 ? std::numeric_limits<qint64>::max() : f.line;
+    };
+    std::stable_sort(findings.begin(), findings.end(),
+                     [&](const Finding& a, const Finding& b) { return rank(a) < rank(b); });
+}
+
+}  // namespace
+
+MenuCheck checkMenuFile(const QString& path) {
+    MenuCheck check;
+    FileSniffer sniffer;
+    std::vector<ReadFood> foods;
+    try {
+        foods = readLines(path, check, sniffer);
+    } catch (const RunTimeError& e) {
+        check.unreadable = true;
+        check.verdict = e.number();
+        return check;
+    }
+    check.foods = static_cast<qint64>(foods.size());
+    settleVerdict(check);
+    check.notice = sniffer.notice(check.lines);
+    if (!check.notice.isEmpty()) {
+        std::erase_if(check.findings, [](const Finding& f) { return f.line != 0; });
+    } else {
+        QHash<QString, qint64> firstByName;
+        for (const ReadFood& f : foods) warnAboutFood(check, f, firstByName);
+        warnAboutEqualKeys(check, foods);
+    }
+    sortFindings(check.findings);
+    return check;
+}
+
+}  // namespace morvi::menu_tool
