@@ -74,8 +74,11 @@ std::vector<int> exchangeSortOrder(std::span<const QString> keys) {
     // Ascending by key, equal keys in input order; the views keep the comparisons cache-near.
     std::vector<std::pair<std::u16string_view, int>> ranked(n);
     for (int i = 0; i < n; ++i) ranked[i] = {codeUnits(keys[i]), i};
-    std::stable_sort(ranked.begin(), ranked.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    // Ties broken by input position give the stable order without a merge sort's buffer.
+    std::sort(ranked.begin(), ranked.end(), [](const auto& a, const auto& b) {
+        const int byKey = a.first.compare(b.first);
+        return byKey < 0 || (byKey == 0 && a.second < b.second);
+    });
     std::vector<int> byKey(n);
     for (int i = 0; i < n; ++i) byKey[i] = ranked[i].second;
 
