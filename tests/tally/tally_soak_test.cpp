@@ -53,7 +53,13 @@ class TallySoak : public TallyOnTheWindow {
 
     void addFood() {
         window->cbo_HINMEI->setCurrentIndex(pick(0, window->cbo_HINMEI->count() - 1));
-        window->txt_Glam->setText(randomGrams());
+        window->txt_Glam->setFocus();
+        QCoreApplication::processEvents();  // entering the field selects its text
+        // Backspace clears the selection first: the eight-character cap ignores it.
+        QTest::keyClick(window->txt_Glam, Qt::Key_Backspace);
+        const QString grams = randomGrams();
+        QTest::keyClicks(window->txt_Glam, grams);
+        EXPECT_EQ(window->txt_Glam->text(), grams);
         QTest::mouseClick(window->cmd_SET, Qt::LeftButton);
     }
     // A click on a line, answered Yes mostly; the blank line of an empty tally asks nothing.
