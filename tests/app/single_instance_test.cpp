@@ -68,6 +68,8 @@ TEST_F(SingleInstance, AReadOnlyLockDirectoryStillLetsTheProgramStart) {
     }
     int status = -1;
     ASSERT_EQ(waitpid(child, &status, 0), child);
+    if (WIFEXITED(status) && WEXITSTATUS(status) == 2)
+        GTEST_SKIP() << "root's rights cannot be given up here";
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
     EXPECT_FALSE(QFile::exists(lockPath()));
     QFile::setPermissions(dir.path(),

@@ -282,11 +282,13 @@ TEST_F(MenuLoadTest, DanglingLinkIs53) {
 
 // Loads in a child process, which may first give up its rights, and answers with the number
 // reported there; a load that hangs is ended by an alarm and fails the test.
+constexpr int kRightsKept = 200;
+
 int numberReportedInChild(const QString& appDir, bool asNobody) {
     const pid_t child = fork();
     if (child == 0) {
         alarm(20);
-        if (asNobody && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(200);
+        if (asNobody && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(kRightsKept);
         FakeWindow window;
         const bool loaded = Menu_Load(window.form, appDir);
         const QString prompt = loaded ? QString() : window.desktop.messages.front().prompt;
@@ -307,13 +309,17 @@ TEST_F(MenuLoadTest, UnreadableFileIs75ForAnOrdinaryUser) {
     QFile::setPermissions(dir.filePath(u"menu.txt"_s), QFileDevice::WriteOwner);
     QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                           QFileDevice::ExeOwner | QFileDevice::ExeOther);
-    EXPECT_EQ(numberReportedInChild(dir.path(), getuid() == 0), 75);
+    const int number = numberReportedInChild(dir.path(), getuid() == 0);
+    if (number == kRightsKept) GTEST_SKIP() << "root's rights cannot be given up here";
+    EXPECT_EQ(number, 75);
 }
 
 TEST_F(MenuLoadTest, UnsearchableDirectoryIs75) {
     writeMenu("A,a,1\r\n");
     QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    EXPECT_EQ(numberReportedInChild(dir.path(), getuid() == 0), 75);
+    const int number = numberReportedInChild(dir.path(), getuid() == 0);
+    if (number == kRightsKept) GTEST_SKIP() << "root's rights cannot be given up here";
+    EXPECT_EQ(number, 75);
     QFile::setPermissions(dir.path(),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
