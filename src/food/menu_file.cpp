@@ -10,15 +10,20 @@
 #include <QFileInfo>
 #include <limits>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <cerrno>
+
 namespace morvi {
 
 namespace {
 
-// The platform's file error for a path that cannot be opened for input.
-int32_t openErrorNumber(const QString& path) {
-    const QFileInfo file(path);
-    if (file.exists()) return err::kPathFileAccess;
-    if (!QFileInfo(file.absolutePath()).isDir()) return err::kPathNotFound;
+// The platform's file error for a path that open() refused with errno.
+int32_t openErrorNumber(const QString& path, int error) {
+    if (error == ENOTDIR) return err::kPathNotFound;
+    if (error != ENOENT) return err::kPathFileAccess;
+    if (!QFileInfo(QFileInfo(path).absolutePath()).isDir()) return err::kPathNotFound;
     return err::kFileNotFound;
 }
 
@@ -28,9 +33,18 @@ QString menuPath(const QString& appDir) {
     return appDir + QDir::separator() + QStringLiteral("menu.txt");
 }
 
+// Opened without blocking and kept only when it is a regular file, so a FIFO, a device or a
+// directory in place of the list is refused instead of hanging the start-up.
 void openMenuFile(QFile& file) {
-    if (QFileInfo(file.fileName()).isDir() || !file.open(QIODevice::ReadOnly))
-        throw RunTimeError(openErrorNumber(file.fileName()));
+    const QByteArray path = QFile::encodeName(file.fileName());
+    const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) throw RunTimeError(openErrorNumber(file.fileName(), errno));
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+        !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        throw RunTimeError(err::kPathFileAccess);
+    }
 }
 
 int32_t countMenuLines(const QString& path) {

@@ -3,12 +3,14 @@
 #include "print/printer.h"
 
 #include <QFont>
+#include <QPagedPaintDevice>
 
 namespace morvi {
 
-// The system's default printer through Qt's print support (CUPS on Linux): one job per call,
+// The system's default printer: drawn by Qt's print support, handed to CUPS. One job per call,
 // no dialog, A4 portrait, one copy, a fixed-pitch Japanese font at 12 pt. Error 482 when there
-// is no default printer or the job cannot be started, continued or finished.
+// is no default printer, the job cannot be started, continued or finished, or the queue
+// refuses it.
 class DefaultPrinter : public Printer {
   public:
     void printLines(const QStringList& lines) override;
@@ -16,6 +18,10 @@ class DefaultPrinter : public Printer {
     // The print font: the program's own first, then a fixed-pitch Japanese font of this system
     // in which a full-width character is exactly two half-width cells.
     static QFont printFont();
+
+    // The lines top to bottom in the print font, a new page whenever the next line would not
+    // fit. Error 482 when the device refuses to begin, to start a page or to finish.
+    static void paintPages(QPagedPaintDevice& device, const QStringList& lines);
 };
 
 }  // namespace morvi

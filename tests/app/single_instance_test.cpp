@@ -7,6 +7,9 @@
 #include <QSysInfo>
 #include <QTemporaryDir>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace morvi {
 namespace {
 
@@ -50,6 +53,27 @@ TEST_F(SingleInstance, WithoutAWritableLockPlaceTheProgramStillStarts) {
     notADirectory.close();
     InstanceLock lock(notADirectory.fileName());
     EXPECT_FALSE(lock.anotherInstanceRunning());
+}
+
+// In a child process without root's rights, so the directory's modes apply.
+TEST_F(SingleInstance, AReadOnlyLockDirectoryStillLetsTheProgramStart) {
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner |
+                                                      QFileDevice::ReadOther |
+                                                      QFileDevice::ExeOther));
+    const pid_t child = fork();
+    if (child == 0) {
+        if (getuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(2);
+        InstanceLock lock(dir.path());
+        _exit(lock.anotherInstanceRunning() ? 1 : 0);
+    }
+    int status = -1;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    if (WIFEXITED(status) && WEXITSTATUS(status) == 2)
+        GTEST_SKIP() << "root's rights cannot be given up here";
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_FALSE(QFile::exists(lockPath()));
+    QFile::setPermissions(dir.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 TEST(SingleInstanceDirectory, IsAnExistingPerUserPlace) {

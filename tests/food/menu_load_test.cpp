@@ -8,6 +8,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace morvi {
 namespace {
 
@@ -102,7 +106,17 @@ INSTANTIATE_TEST_SUITE_P(
                       FileCase{"HalvesToEven",
                                "A,a,12.5\r\nB,b,13.5\r\nC,c,-3\r\n",
                                {{"A", "a", 12}, {"B", "b", 14}, {"C", "c", -3}}},
-                      FileCase{"FurtherCommasInField3", "A,a,1,000\r\n", {{"A", "a", 1000}}}),
+                      FileCase{"FurtherCommasInField3", "A,a,1,000\r\n", {{"A", "a", 1000}}},
+                      // Bad code page 932 bytes cost only themselves: no comma is swallowed.
+                      FileCase{"LeadByteBeforeComma", "\x82,k,5", {{u"\uFFFD"_s, "k", 5}}},
+                      FileCase{"UnassignedPair", "A\x85\x40,k,5", {{u"A\uFFFD@"_s, "k", 5}}},
+                      FileCase{"NulKeptInName",
+                               QByteArray("A\0B,k,5", 7),
+                               {{QStringView(u"A\0B", 3).toString(), "k", 5}}},
+                      FileCase{"Utf8ByteOrderMarkIsText",
+                               "\xEF\xBB\xBF"
+                               "A,a,1\r\n",
+                               {{u"\uFFFD\uFF7FA"_s, "a", 1}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct ErrorCase {
@@ -132,7 +146,16 @@ INSTANTIATE_TEST_SUITE_P(
                       ErrorCase{"Field3Empty", "A,a,\r\n", 13},
                       ErrorCase{"Field3Text", "A,a,abc\r\n", 13},
                       ErrorCase{"Field3OutOfRange", "A,a,3000000000\r\n", 6},
-                      ErrorCase{"LoneLfMakesField3Text", "A,a,1\nB\r\n", 13}),
+                      ErrorCase{"LoneLfMakesField3Text", "A,a,1\nB\r\n", 13},
+                      ErrorCase{"LfOnlyFileIsOneLine", "A,a,1\nB,b,2\n", 13},
+                      ErrorCase{"LoneLeadByteAtTheEnd", "A,a,1\r\nB,b,2\x81", 13},
+                      ErrorCase{"NulInField3", QByteArray("A,a,1\0", 6), 13},
+                      ErrorCase{"Utf16File",
+                                QByteArray("\xFF\xFE"
+                                           "A\0,\0a\0,\0"
+                                           "1\0\r\0\n\0",
+                                           16),
+                                13}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A list of n lines with keys in reverse order.
@@ -172,6 +195,40 @@ TEST_F(MenuLoadTest, LaterLineErrorWinsOverTheCount) {
     EXPECT_EQ(reportedNumber(), 13);
     EXPECT_EQ(window.form.food.m_MenuCount, 200000);
     EXPECT_LE(window.form.food.m_Hinmei.size(), 32767u);
+}
+
+TEST_F(MenuLoadTest, AMillionLinesFailWithoutAMillionEntries) {
+    writeMenu(menuOfLines(1000000));
+    EXPECT_FALSE(load());
+    EXPECT_EQ(reportedNumber(), 6);
+    EXPECT_EQ(window.form.food.m_MenuCount, 1000000);
+    EXPECT_LE(window.form.food.m_Hinmei.size(), 32767u);
+}
+
+struct LongLineCase {
+    const char* name;
+    QByteArray head;
+    char filler;
+    QByteArray tail;
+    int number;  // 0: the one entry loads
+};
+
+// Lines of 10 MB: the comma rules still decide, whatever the length.
+TEST_F(MenuLoadTest, TenMegabyteLines) {
+    const LongLineCase cases[] = {
+        {"SpacesAfterTheNumber", "A,a,1", ' ', "\r\n", 0},
+        {"NameBeyondTheCommaLimit", "", 'x', ",a,1", 6},
+        {"NoCommaAtAll", "", 'x', "", 5},
+        {"HugeNumber", "A,a,", '9', "", 6},
+    };
+    for (const LongLineCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        window.desktop.messages.clear();
+        writeMenu(c.head + QByteArray(10 * 1024 * 1024, c.filler) + c.tail);
+        EXPECT_EQ(load(), c.number == 0);
+        EXPECT_EQ(reportedNumber(), c.number);
+    }
+    EXPECT_EQ(window.form.food.m_MenuCount, 1);
 }
 
 // A desktop whose one pump between the passes shortens the file.
@@ -217,13 +274,54 @@ TEST_F(MenuLoadTest, DirectoryInPlaceOfFileIs75) {
     EXPECT_EQ(reportedNumber(), 75);
 }
 
-TEST_F(MenuLoadTest, UnreadableFileIs75) {
+TEST_F(MenuLoadTest, DanglingLinkIs53) {
+    ASSERT_TRUE(QFile::link(dir.filePath(u"gone.txt"_s), dir.filePath(u"menu.txt"_s)));
+    EXPECT_FALSE(load());
+    EXPECT_EQ(reportedNumber(), 53);
+}
+
+// Loads in a child process, which may first give up its rights, and answers with the number
+// reported there; a load that hangs is ended by an alarm and fails the test.
+constexpr int kRightsKept = 200;
+
+int numberReportedInChild(const QString& appDir, bool asNobody) {
+    const pid_t child = fork();
+    if (child == 0) {
+        alarm(20);
+        if (asNobody && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(kRightsKept);
+        FakeWindow window;
+        const bool loaded = Menu_Load(window.form, appDir);
+        const QString prompt = loaded ? QString() : window.desktop.messages.front().prompt;
+        _exit(loaded ? 0 : prompt.section(u'(', 1).section(u')', 0, 0).toInt());
+    }
+    int status = 0;
+    if (child < 0 || waitpid(child, &status, 0) != child) return -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
+}
+
+TEST_F(MenuLoadTest, FifoIsRefusedWithoutWaitingForAWriter) {
+    ASSERT_EQ(mkfifo(QFile::encodeName(dir.filePath(u"menu.txt"_s)).constData(), 0644), 0);
+    EXPECT_EQ(numberReportedInChild(dir.path(), false), 75);
+}
+
+TEST_F(MenuLoadTest, UnreadableFileIs75ForAnOrdinaryUser) {
     writeMenu("A,a,1\r\n");
     QFile::setPermissions(dir.filePath(u"menu.txt"_s), QFileDevice::WriteOwner);
-    if (QFile(dir.filePath(u"menu.txt"_s)).open(QIODevice::ReadOnly))
-        GTEST_SKIP() << "running with rights that ignore file permissions";
-    EXPECT_FALSE(load());
-    EXPECT_EQ(reportedNumber(), 75);
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                          QFileDevice::ExeOwner | QFileDevice::ExeOther);
+    const int number = numberReportedInChild(dir.path(), getuid() == 0);
+    if (number == kRightsKept) GTEST_SKIP() << "root's rights cannot be given up here";
+    EXPECT_EQ(number, 75);
+}
+
+TEST_F(MenuLoadTest, UnsearchableDirectoryIs75) {
+    writeMenu("A,a,1\r\n");
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    const int number = numberReportedInChild(dir.path(), getuid() == 0);
+    if (number == kRightsKept) GTEST_SKIP() << "root's rights cannot be given up here";
+    EXPECT_EQ(number, 75);
+    QFile::setPermissions(dir.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 TEST_F(MenuLoadTest, MissingDirectoryIs76) {

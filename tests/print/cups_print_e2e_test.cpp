@@ -300,5 +300,22 @@ TEST_F(CupsPrinting, NoDefaultPrinterIsError482AndNoJob) {
     server_->script({QStringLiteral("queue"), server_->dir(), QStringLiteral("raw")});
 }
 
+// A queue that refuses jobs takes none: the print is a failure, not a success.
+TEST_F(CupsPrinting, AQueueRefusingJobsIsError482) {
+    ASSERT_EQ(runTool(QStringLiteral("cupsreject"),
+                      {QStringLiteral("-h"), server_->socket(), QStringLiteral("morvi-raw")})
+                  .exitCode,
+              0);
+    std::optional<int32_t> thrown;
+    try {
+        DefaultPrinter().printLines(testing::kWorkedExamplePrintout);
+    } catch (const RunTimeError& e) {
+        thrown = e.number();
+    }
+    runTool(QStringLiteral("cupsaccept"),
+            {QStringLiteral("-h"), server_->socket(), QStringLiteral("morvi-raw")});
+    EXPECT_EQ(thrown, err::kPrinterError);
+}
+
 }  // namespace
 }  // namespace morvi

@@ -1,103 +1,13 @@
 // The tally worked on the real window, by keyboard and mouse, with scripted message boxes.
-#include "base/cp932.h"
-#include "fake_controls.h"
-#include "ui/frm_morvi.h"
-
-#include <gtest/gtest.h>
-#include <QApplication>
-#include <QComboBox>
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTableWidget>
-#include <QTemporaryDir>
-#include <QTest>
-#include <memory>
+#include "tally_on_window.h"
 
 namespace morvi {
 namespace {
 
 using namespace Qt::StringLiterals;
-using testing::FakeDesktop;
-using Lines = std::vector<QStringList>;
-
-struct Totals {
-    QString kcal;
-    QString grams;
-    QString lines;
-    bool operator==(const Totals&) const = default;
-};
-
-class NoPrinter : public Printer {
-  public:
-    void printLines(const QStringList&) override {}
-};
-
-class TallyOnTheWindow : public ::testing::Test {
-  protected:
-    QTemporaryDir dir;
-    FakeDesktop desktop;
-    NoPrinter printer;
-    std::unique_ptr<Frm_Morvi> window;
-
-    void SetUp() override {
-        QFile file(dir.filePath(u"menu.txt"_s));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(cp932().encode(u"P,p,250\r\nQ,q,30\r\nR,r,160\r\n"_s));
-        file.close();
-        window = std::make_unique<Frm_Morvi>(desktop, printer);
-        window->load([] { return false; }, dir.path());
-        ASSERT_FALSE(window->ended());
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    }
-
-    QWidget* focused() const {
-        QCoreApplication::processEvents();
-        return QApplication::focusWidget();
-    }
-
-    // Picker: the food chosen with the arrow keys from the top of the list, then Enter; the
-    // gram field: the grams typed, Enter; then "SET" pressed with the space bar.
-    void addByKeyboard(int foodIndex, const char* grams) {
-        QComboBox* picker = window->cbo_HINMEI;
-        picker->setFocus();
-        QTest::keyClick(picker, Qt::Key_Home);
-        for (int i = 0; i < foodIndex; ++i) QTest::keyClick(picker, Qt::Key_Down);
-        QTest::keyClick(picker, Qt::Key_Return);
-        ASSERT_EQ(focused(), window->txt_Glam);
-        QTest::keyClicks(window->txt_Glam, grams);  // replaces the selected text
-        QTest::keyClick(window->txt_Glam, Qt::Key_Return);
-        ASSERT_EQ(focused(), window->cmd_SET);
-        desktop.pointerHistory.clear();  // entering the gram field reset it already
-        QTest::keyClick(window->cmd_SET, Qt::Key_Space);
-    }
-
-    // The grid's data rows as the user sees them.
-    Lines shownLines() const {
-        Lines out;
-        const QTableWidget* grid = window->grd_Hyo;
-        for (int r = 0; r < grid->rowCount(); ++r) {
-            QStringList line;
-            for (int c = 0; c < grid->columnCount(); ++c) {
-                const QTableWidgetItem* item = grid->item(r, c);
-                line << (item ? item->text() : QString());
-            }
-            out.push_back(line);
-        }
-        return out;
-    }
-    Totals shownTotals() const {
-        return {window->lbl_Goukei->text(), window->lbl_Goukei2->text(),
-                window->lbl_Goukei3->text()};
-    }
-    void clickLine(int dataRow) {
-        QTableWidget* grid = window->grd_Hyo;
-        const QRect cell = grid->visualRect(grid->model()->index(dataRow - 1, 0));
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
-    }
-};
+using testing::Lines;
+using testing::TallyOnTheWindow;
+using testing::Totals;
 
 TEST_F(TallyOnTheWindow, WorkedExampleByKeyboard) {
     struct Step {

@@ -277,6 +277,7 @@ TEST_F(MainWindow, AnErrorLeavingAHandlerWithoutBranchIsReportedAndTheProgramGoe
     window->g_print->trigger();
     ASSERT_FALSE(desktop.messages.empty());
     EXPECT_TRUE(desktop.messages.back().prompt.startsWith(QStringLiteral("【ｴﾗｰｺｰﾄﾞ】 : (482)")));
+    EXPECT_EQ(desktop.pointer, 0);
     EXPECT_FALSE(window->ended());
     EXPECT_TRUE(window->isVisible());
 }
