@@ -1,6 +1,7 @@
 // The food-list reader on a whole menu.txt: either a table that holds every line, trimmed and in
 // the exchange loop's order, or one error report whose number is the one the first bad line (or
-// the table limit) calls for. The file is read from a real temporary directory, as at start-up.
+// the table limit) calls for. Lines that are valid code page 932 are read independently by glibc.
+// The file is read from a real temporary directory, as at start-up.
 
 #include "base/cp932.h"
 #include "base/number_text.h"
@@ -11,6 +12,7 @@
 #include "food/menu_load.h"
 #include "fuzz_check.h"
 
+#include <iconv.h>
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -65,6 +67,23 @@ std::vector<QByteArray> linesOf(const QByteArray& bytes) {
     return lines;
 }
 
+// A line that is valid code page 932 as glibc decodes it; others (which hold invalid sequences)
+// as the program decodes them.
+QString decoded(const QByteArray& line) {
+    static const iconv_t converter = iconv_open("UTF-16LE", "CP932");
+    require(converter != iconv_t(-1), "fuzz set-up: glibc has CP932");
+    iconv(converter, nullptr, nullptr, nullptr, nullptr);
+    QString text(line.size(), Qt::Uninitialized);  // never more code units than bytes
+    char* in = const_cast<char*>(line.constData());
+    char* out = reinterpret_cast<char*>(text.data());
+    size_t inLeft = size_t(line.size());
+    size_t outLeft = size_t(text.size()) * 2;
+    if (iconv(converter, &in, &inLeft, &out, &outLeft) == size_t(-1))
+        return morvi::cp932().decode(line);
+    text.truncate(text.size() - qsizetype(outLeft / 2));
+    return text;
+}
+
 // One line's food, or the error number it raises.
 int32_t readLine(const QString& line, Food& food) {
     const QString t = trimmed(line);
@@ -90,7 +109,7 @@ Expected expectedLoad(const QByteArray& bytes) {
     std::vector<Food> inFileOrder;
     for (const QByteArray& line : linesOf(bytes)) {
         Food food;
-        if (const int32_t error = readLine(morvi::cp932().decode(line), food)) return {error, {}};
+        if (const int32_t error = readLine(decoded(line), food)) return {error, {}};
         inFileOrder.push_back(food);
     }
     if (inFileOrder.size() > size_t(morvi::kMaxFoods)) return {err::kOverflow, {}};
