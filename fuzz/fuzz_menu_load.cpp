@@ -153,6 +153,20 @@ void checkTable(const morvi::FoodTable& table, const std::vector<Food>& want) {
             "menu load: entries as read and in the exchange loop's order");
 }
 
+// An input that begins with kPadMark and a byte b goes after a filler line that puts the reader's
+// chunk boundary b % 64 bytes into the rest, so lines and CR LF pairs straddle two reads.
+constexpr char kPadMark[] = "\xFFpad";
+constexpr qsizetype kPadHeader = sizeof kPadMark;  // the mark and b
+constexpr qsizetype kReadChunk = 64 * 1024;        // LineReader's read size
+
+QByteArray menuBytes(const QByteArray& input) {
+    if (input.size() < kPadHeader || !input.startsWith(kPadMark)) return input;
+    const qsizetype into = uchar(input[kPadHeader - 1]) % 64;
+    const QByteArray fillerEnd(",,0\r\n");
+    QByteArray file(kReadChunk - into - fillerEnd.size(), ' ');
+    return file + fillerEnd + input.sliced(kPadHeader);
+}
+
 // In memory where the system offers it: rewriting a disk file each run costs a flush.
 QString scratchTemplate() {
     const QString base =
@@ -164,7 +178,8 @@ QString scratchTemplate() {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const QTemporaryDir dir(scratchTemplate());
-    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    const QByteArray bytes =
+        menuBytes(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
     {
         QFile file(dir.filePath(QStringLiteral("menu.txt")));
         require(file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
