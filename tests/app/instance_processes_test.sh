@@ -12,7 +12,9 @@ if [[ ${2:-} != on-screen ]]; then
     work=$(mktemp -d)
     trap 'rm -rf "$work"' EXIT
     mkdir -m 700 "$work/run"
-    XDG_RUNTIME_DIR=$work/run TMPDIR=$work/run xvfb-run -a -s "-screen 0 1024x768x24" \
+    # -noreset: the server would otherwise reset when the killed copy was its last client, and
+    # refuse the next copy while it does.
+    XDG_RUNTIME_DIR=$work/run TMPDIR=$work/run xvfb-run -a -s "-screen 0 1024x768x24 -noreset" \
         bash "$0" "$program" on-screen
     exit
 fi

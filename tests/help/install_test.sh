@@ -29,7 +29,7 @@ window_titles() {
     # A private runtime and temp directory, so a Morvi running elsewhere does not count as the
     # other copy.
     mkdir -p "$work/run" && chmod 700 "$work/run"
-    XDG_RUNTIME_DIR=$work/run TMPDIR=$work/run xvfb-run -a -s "-screen 0 1024x768x24" \
+    XDG_RUNTIME_DIR=$work/run TMPDIR=$work/run xvfb-run -a -s "-screen 0 1024x768x24 -noreset" \
         bash -c '
             "$1" & pid=$!
             for _ in $(seq 1 80); do
