@@ -11,6 +11,8 @@ namespace {
 
 using namespace morvi::menu_tool;
 
+// The help is laid out as it prints.
+// clang-format off
 const char16_t kHelp[] =
     u"使い方: morvi-menu check [FILE]\n"
     u"        morvi-menu convert IN OUT\n"
@@ -23,18 +25,15 @@ const char16_t kHelp[] =
     u"                   まちがいらしい行 (同じ品名、単位重量 0 や負、同じ並べ替えキー、\n"
     u"                   印刷の品名欄に収まらない品名) を警告します。FILE を省くと、\n"
     u"                   Morvi 本体と同じく、このプログラムのディレクトリの menu.txt を調べます。\n"
-    u"  convert IN OUT   UTF-8 (BOM あり・なし)、UTF-16 (BOM あり) または code page 932 "
-    u"の一覧を、\n"
-    u"                   code page 932、改行 CR LF にして OUT に書き出します。code page 932 "
-    u"にない\n"
-    u"                   文字があれば行番号つきで知らせ、何も書き出しません。IN "
-    u"は書き換えません。\n"
+    u"  convert IN OUT   UTF-8 (BOM あり・なし)、UTF-16 (BOM あり) または code page 932 の一覧を、\n"
+    u"                   code page 932、改行 CR LF にして OUT に書き出します。code page 932 にない\n"
+    u"                   文字があれば行番号つきで知らせ、何も書き出しません。IN は書き換えません。\n"
     u"\n"
     u"終了ステータス:\n"
     u"  0  check: Morvi はこの一覧を読み込みます   convert: OUT を書き出しました\n"
-    u"  1  check: Morvi は起動時にエラーで止まります   convert: code page 932 "
-    u"にない文字があります\n"
+    u"  1  check: Morvi は起動時にエラーで止まります   convert: code page 932 にない文字があります\n"
     u"  2  ファイルを読めない、書き出せない、または引数のまちがい\n";
+// clang-format on
 
 QTextStream& out() {
     static QTextStream stream(stdout);
