@@ -2,7 +2,6 @@
 #include "ui/version_menu.h"
 
 #include <QApplication>
-#include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
@@ -38,27 +37,6 @@ class VersionDialog : public ::testing::Test {
     }
 };
 
-TEST_F(VersionDialog, ControlsSitAtTheirPlacesInPixels) {
-    Frm_Ver* dialog = open();
-    ASSERT_NE(dialog, nullptr);
-    struct Case {
-        const char* name;
-        QWidget* widget;
-        QRect expected;
-    };
-    const Case cases[] = {
-        {"cmd_ok", dialog->cmd_ok, QRect(160, 64, 57, 20)},
-        {"Label2", dialog->Label2, QRect(56, 40, 177, 33)},
-        {"Label1", dialog->Label1, QRect(56, 8, 177, 25)},
-        {"Image1", dialog->Image1, QRect(8, 16, 32, 32)},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(c.widget->geometry(), c.expected);
-        EXPECT_EQ(c.widget->parentWidget(), dialog);
-    }
-}
-
 TEST_F(VersionDialog, IsAFixedOwnerlessModelessToolWindowCentredOnTheScreen) {
     Frm_Ver* dialog = open();
     ASSERT_NE(dialog, nullptr);
@@ -78,37 +56,6 @@ TEST_F(VersionDialog, IsAFixedOwnerlessModelessToolWindowCentredOnTheScreen) {
     EXPECT_LE((dialog->geometry().center() - screenCentre).manhattanLength(), 1);
 }
 
-TEST_F(VersionDialog, ShowsItsTextsInTheirFonts) {
-    Frm_Ver* dialog = open();
-    ASSERT_NE(dialog, nullptr);
-    struct Case {
-        const char* name;
-        QWidget* widget;
-        QString text;
-        QString family;
-        QString fallback;
-        qreal points;
-    };
-    const Case cases[] = {
-        {"cmd_ok", dialog->cmd_ok, "OK", "Times New Roman", "Nimbus Roman", 9.0},
-        {"Label1", dialog->Label1, "Morvi Ver1.0", "ＭＳ Ｐゴシック", "IPAPGothic", 11.25},
-        {"Label2", dialog->Label2, "(C) 2026 Morvi Team", "Times New Roman", "Nimbus Roman", 11.25},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const QFont font = c.widget->font();
-        EXPECT_EQ(font.families().value(0), c.family);
-        EXPECT_TRUE(font.families().contains(c.fallback));
-        EXPECT_DOUBLE_EQ(font.pointSizeF(), c.points);
-        EXPECT_EQ(font.weight(), QFont::Bold);
-        const auto* button = qobject_cast<QPushButton*>(c.widget);
-        const auto* label = qobject_cast<QLabel*>(c.widget);
-        EXPECT_EQ(button ? button->text() : label->text(), c.text);
-    }
-    EXPECT_EQ(dialog->font().families().value(0), QStringLiteral("ＭＳ Ｐゴシック"));
-    EXPECT_DOUBLE_EQ(dialog->font().pointSizeF(), 9.0);
-}
-
 TEST_F(VersionDialog, TextsFitOnOneLineOfTheirLabels) {
     Frm_Ver* dialog = open();
     ASSERT_NE(dialog, nullptr);
@@ -119,15 +66,6 @@ TEST_F(VersionDialog, TextsFitOnOneLineOfTheirLabels) {
         EXPECT_LE(metrics.height(), label->height());
         EXPECT_FALSE(label->wordWrap());
     }
-}
-
-TEST_F(VersionDialog, ShowsTheProgramIcon) {
-    Frm_Ver* dialog = open();
-    ASSERT_NE(dialog, nullptr);
-    const QPixmap picture = dialog->Image1->pixmap();
-    ASSERT_FALSE(picture.isNull());
-    EXPECT_EQ(picture.size(), QSize(32, 32));
-    EXPECT_FALSE(dialog->windowIcon().isNull());
 }
 
 TEST_F(VersionDialog, OkHasTheFocusAndIsNeitherDefaultNorCancel) {

@@ -19,7 +19,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
-#include <optional>
 
 namespace morvi {
 namespace {
@@ -68,88 +67,6 @@ TEST_F(MainWindow, StartsShownWithItsTitleAndClientArea) {
     EXPECT_EQ(window->centralWidget()->size(), QSize(316, 238));
     EXPECT_FALSE(window->windowIcon().isNull());
     EXPECT_TRUE(desktop.messages.empty());
-}
-
-TEST_F(MainWindow, EveryControlStandsAtItsPlaceInPixels) {
-    startOnSampleFoods();
-    struct Case {
-        QWidget* widget;
-        QRect rect;
-    };
-    const Frm_Morvi& w = *window;
-    const Case cases[] = {
-        {w.cbo_HINMEI, {48, 8, 185, 20}},    {w.txt_Glam, {48, 32, 49, 18}},
-        {w.cmd_End, {240, 208, 65, 25}},     {w.cmd_Clear, {240, 32, 65, 17}},
-        {w.cmd_SET, {240, 8, 65, 17}},       {w.grd_Hyo, {8, 56, 302, 125}},
-        {w.Label7, {100, 30, 9, 17}},        {w.Label6, {26, 182, 49, 17}},
-        {w.Label5, {123, 184, 25, 17}},      {w.lbl_Goukei3, {80, 180, 41, 17}},
-        {w.Label4, {289, 182, 33, 17}},      {w.Label3, {211, 177, 9, 17}},
-        {w.lbl_Goukei2, {161, 180, 49, 17}}, {w.lbl_Goukei, {240, 180, 49, 17}},
-        {w.Label1, {8, 8, 41, 17}},          {w.Label2, {8, 32, 41, 17}},
-    };
-    for (const Case& k : cases) {
-        SCOPED_TRACE(k.widget->objectName().toStdString());
-        EXPECT_EQ(k.widget->geometry(), k.rect);
-        EXPECT_EQ(k.widget->parentWidget(), window->centralWidget());
-    }
-    window->resize(600, 500);
-    EXPECT_EQ(window->cmd_End->geometry(), QRect(240, 208, 65, 25));
-}
-
-TEST_F(MainWindow, LabelsShowTheirCaptionsFontsColoursBordersAndAlignment) {
-    startOnSampleFoods();
-    const Frm_Morvi& w = *window;
-    struct Case {
-        QLabel* label;
-        const char* caption;
-        qreal points;
-        Qt::Alignment alignment;
-        bool border;
-        std::optional<QColor> color;
-    };
-    const QColor darkBlue(0, 0, 192), navy(0, 0, 128);
-    const Case cases[] = {
-        {w.Label1, "品名", 9, Qt::AlignHCenter, true, darkBlue},
-        {w.Label2, "グラム", 9, Qt::AlignHCenter, true, darkBlue},
-        {w.lbl_Goukei, "", 9, Qt::AlignRight, true, darkBlue},
-        {w.lbl_Goukei2, "", 9, Qt::AlignRight, true, darkBlue},
-        {w.lbl_Goukei3, "", 9, Qt::AlignRight, true, darkBlue},
-        {w.Label6, "合計", 9, Qt::AlignHCenter, false, navy},
-        {w.Label7, "g", 12, Qt::AlignLeft, false, std::nullopt},
-        {w.Label3, "g", 12, Qt::AlignLeft, false, std::nullopt},
-        {w.Label4, "Kcal", 9.75, Qt::AlignLeft, false, std::nullopt},
-        {w.Label5, "品目", 8.25, Qt::AlignLeft, false, std::nullopt},
-    };
-    const QColor defaultText = QApplication::palette().color(QPalette::WindowText);
-    for (const Case& k : cases) {
-        SCOPED_TRACE(k.label->objectName().toStdString());
-        EXPECT_EQ(k.label->text(), QString::fromUtf8(k.caption));
-        EXPECT_EQ(k.label->font().families(),
-                  (QStringList{QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic")}));
-        EXPECT_DOUBLE_EQ(k.label->font().pointSizeF(), k.points);
-        EXPECT_FALSE(k.label->font().bold());
-        EXPECT_EQ(k.label->alignment() & Qt::AlignHorizontal_Mask, k.alignment);
-        EXPECT_EQ(k.label->frameShape() != QFrame::NoFrame, k.border);
-        EXPECT_EQ(k.label->palette().color(QPalette::WindowText), k.color.value_or(defaultText));
-        EXPECT_EQ(k.label->focusPolicy(), Qt::NoFocus);
-    }
-}
-
-TEST_F(MainWindow, ButtonsHaveTheirCaptionsAndNoneIsDefault) {
-    startOnSampleFoods();
-    struct Case {
-        QPushButton* button;
-        const char* caption;
-    };
-    for (const Case& k : {Case{window->cmd_SET, "SET"}, Case{window->cmd_Clear, "CLEAR"},
-                          Case{window->cmd_End, "END"}}) {
-        SCOPED_TRACE(k.caption);
-        EXPECT_EQ(k.button->text(), QString::fromLatin1(k.caption));
-        EXPECT_FALSE(k.button->isDefault());
-        EXPECT_FALSE(k.button->autoDefault());
-        EXPECT_EQ(k.button->font().family(), QStringLiteral("ＭＳ Ｐゴシック"));
-        EXPECT_DOUBLE_EQ(k.button->font().pointSizeF(), 9);
-    }
 }
 
 TEST_F(MainWindow, TabOrderIsPickerGramSetClearEndWithoutTheGrid) {
@@ -202,33 +119,6 @@ TEST_F(MainWindow, PickerListsTheFoodsInKeyOrderWithUnitWeightsAndNoChoice) {
     EXPECT_EQ(window->focusWidget(), window->cbo_HINMEI);
 }
 
-TEST_F(MainWindow, GridShowsTheDarkBlueHeaderAndTheYellowGramCellOfRowOne) {
-    startOnSampleFoods();
-    QTableWidget* t = window->grd_Hyo;
-    EXPECT_EQ(t->rowCount(), 1);
-    EXPECT_EQ(t->columnCount(), 3);
-    EXPECT_FALSE(t->verticalHeader()->isVisible());
-    const QStringList header{"品名", "グラム(g)", "カロリー(KCal)"};
-    const QList<int> widths{133, 67, 79};
-    for (int c = 0; c < 3; ++c) {
-        SCOPED_TRACE(c);
-        EXPECT_EQ(t->horizontalHeaderItem(c)->text(), header[c]);
-        EXPECT_EQ(t->horizontalHeaderItem(c)->foreground().color(), QColor(0, 0, 192));
-        EXPECT_EQ(t->columnWidth(c), widths[c]);
-        EXPECT_EQ(t->item(0, c)->text(), QString());
-    }
-    EXPECT_EQ(t->item(0, 1)->background().color(), QColor(255, 255, 128));
-    EXPECT_EQ(t->item(0, 0)->background().style(), Qt::NoBrush);
-    EXPECT_EQ(window->grid().Row(), 0);
-    EXPECT_EQ(window->grid().Col(), 2);
-}
-
-TEST_F(MainWindow, GramFieldStartsEmpty) {
-    startOnSampleFoods();
-    EXPECT_EQ(window->txt_Glam->text(), QString());
-    EXPECT_EQ(window->txt_Glam->font().families().value(0), QStringLiteral("ＭＳ Ｐゴシック"));
-}
-
 TEST_F(MainWindow, MissingMenuReports53ThenBeepsAndEndsWithoutTheWindow) {
     start();
     EXPECT_TRUE(window->ended());
@@ -243,15 +133,6 @@ TEST_F(MainWindow, MissingMenuReports53ThenBeepsAndEndsWithoutTheWindow) {
     EXPECT_EQ(desktop.messages[1].style, 48);
     EXPECT_EQ(desktop.beeps, 1);
     EXPECT_EQ(desktop.log.indexOf(QStringLiteral("Beep")), desktop.log.size() - 2);
-}
-
-TEST_F(MainWindow, SecondCopyEndsSilentlyWithoutReadingTheMenu) {
-    start(/*anotherRunning=*/true);  // no menu.txt: reading it would report 53
-    EXPECT_TRUE(window->ended());
-    EXPECT_EQ(window->exitStatus(), 0);
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_TRUE(desktop.messages.empty());
-    EXPECT_EQ(desktop.beeps, 0);
 }
 
 TEST_F(MainWindow, EndAndTheExitItemEndTheProgramAtOnce) {
