@@ -1,33 +1,22 @@
 // The real printing path: a private CUPS scheduler, a raw queue as the default printer whose
 // backend keeps the PDF exactly as Qt sent it, and poppler's tools to read the job back.
 
-#include "base/cp932.h"
 #include "base/run_time_error.h"
-#include "fake_controls.h"
 #include "print/default_printer.h"
-#include "ui/frm_morvi.h"
+#include "tally_on_window.h"
 #include "worked_example.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QComboBox>
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
 #include <QProcess>
-#include <QPushButton>
 #include <QRegularExpression>
-#include <QTableWidget>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QThread>
 
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <optional>
 
 namespace morvi {
 namespace {
@@ -216,50 +205,24 @@ TEST_F(CupsPrinting, WorkedExampleReachesThePrinterAsSixAlignedLines) {
 
 // What a user does: the two foods added on the window by keyboard, then ファイル > 印刷.
 TEST_F(CupsPrinting, PrintMenuSendsTheWindowsTallyAndLeavesItUnchanged) {
-    QTemporaryDir appDir;
-    QFile menu(appDir.filePath(QStringLiteral("menu.txt")));
-    ASSERT_TRUE(menu.open(QIODevice::WriteOnly));
-    menu.write(cp932().encode(QStringLiteral("ごはん,ごはん,50\r\n牛乳,ぎゅうにゅう,120\r\n")));
-    menu.close();
-    testing::FakeDesktop desktop;
     DefaultPrinter printer;
-    Frm_Morvi window(desktop, printer);
-    window.load([] { return false; }, appDir.path());
-    ASSERT_FALSE(window.ended());
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    const auto focused = [] {
-        QCoreApplication::processEvents();  // the gram field selects its text once it has focus
-        return QApplication::focusWidget();
-    };
+    testing::WindowOnScreen user;
+    ASSERT_NO_FATAL_FAILURE(
+        user.start(printer, QStringLiteral("ごはん,ごはん,50\r\n牛乳,ぎゅうにゅう,120\r\n")));
     // Picker sorted by key: ぎゅうにゅう (牛乳) first, then ごはん.
-    for (const auto& [downPresses, grams] : {std::pair{1, "150"}, std::pair{0, "200"}}) {
-        window.cbo_HINMEI->setFocus();
-        QTest::keyClick(window.cbo_HINMEI, Qt::Key_Home);
-        for (int i = 0; i < downPresses; ++i) QTest::keyClick(window.cbo_HINMEI, Qt::Key_Down);
-        QTest::keyClick(window.cbo_HINMEI, Qt::Key_Return);
-        QTest::keyClicks(focused(), grams);
-        QTest::keyClick(focused(), Qt::Key_Return);
-        QTest::keyClick(focused(), Qt::Key_Space);
-    }
-    const auto shown = [&] {
-        QStringList cells;
-        for (int r = 0; r < window.grd_Hyo->rowCount(); ++r)
-            for (int c = 0; c < window.grd_Hyo->columnCount(); ++c)
-                if (const QTableWidgetItem* cell = window.grd_Hyo->item(r, c))
-                    cells << cell->text();
-        return cells << window.lbl_Goukei->text() << window.lbl_Goukei2->text()
-                     << window.lbl_Goukei3->text();
-    };
-    const QStringList before = shown();
-    ASSERT_EQ(before.mid(before.size() - 3), (QStringList{"373", "350", "2"}));
+    ASSERT_NO_FATAL_FAILURE(user.addByKeyboard(1, "150"));
+    ASSERT_NO_FATAL_FAILURE(user.addByKeyboard(0, "200"));
+    const testing::Totals totals{QStringLiteral("373"), QStringLiteral("350"), QStringLiteral("2")};
+    ASSERT_EQ(user.shownTotals(), totals);
+    const testing::Lines lines = user.shownLines();
 
     const QStringList jobsBefore = jobFiles();
-    window.g_print->trigger();
+    user.window->g_print->trigger();
     const QString job = waitForJobFile(jobsBefore);
     ASSERT_FALSE(job.isEmpty()) << "no job file arrived";
-    EXPECT_TRUE(desktop.messages.empty());
-    EXPECT_EQ(shown(), before);
+    EXPECT_TRUE(user.desktop.messages.empty());
+    EXPECT_EQ(user.shownLines(), lines);
+    EXPECT_EQ(user.shownTotals(), totals);
     const ToolResult text =
         runTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), job, QStringLiteral("-")});
     EXPECT_EQ(wordsOfLines(text.out),

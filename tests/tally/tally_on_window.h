@@ -1,7 +1,7 @@
 #pragma once
 
-// The real window started offscreen over a small food list (P 250, Q 30, R 160), with a fake
-// desktop that answers the message boxes, and the steps a user takes on it.
+// The real window started offscreen, with a fake desktop that answers the message boxes, and the
+// steps a user takes on it.
 
 #include "base/cp932.h"
 #include "fake_controls.h"
@@ -29,20 +29,17 @@ class NoPrinter : public Printer {
     void printLines(const QStringList&) override {}
 };
 
-class TallyOnTheWindow : public ::testing::Test {
-  protected:
+// The real window started on a food list, and the steps a user takes on it.
+class WindowOnScreen {
+  public:
     QTemporaryDir dir;
     FakeDesktop desktop;
-    NoPrinter printer;
     std::unique_ptr<Frm_Morvi> window;
 
-    // The food list the window starts on.
-    virtual QString menuText() const { return QStringLiteral("P,p,250\r\nQ,q,30\r\nR,r,160\r\n"); }
-
-    void SetUp() override {
+    void start(Printer& printer, const QString& menuText) {
         QFile file(dir.filePath(QStringLiteral("menu.txt")));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(cp932().encode(menuText()));
+        file.write(cp932().encode(menuText));
         file.close();
         window = std::make_unique<Frm_Morvi>(desktop, printer);
         window->load([] { return false; }, dir.path());
@@ -97,6 +94,17 @@ class TallyOnTheWindow : public ::testing::Test {
         const QRect cell = grid->visualRect(index);
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
     }
+};
+
+// A test on the window started over a small food list (P 250, Q 30, R 160), printing nowhere.
+class TallyOnTheWindow : public ::testing::Test, public WindowOnScreen {
+  protected:
+    NoPrinter printer;
+
+    // The food list the window starts on.
+    virtual QString menuText() const { return QStringLiteral("P,p,250\r\nQ,q,30\r\nR,r,160\r\n"); }
+
+    void SetUp() override { start(printer, menuText()); }
 };
 
 }  // namespace morvi::testing
