@@ -38,42 +38,6 @@ Snapshot snapshot(const TallyWindow& w) {
             t.m_RowCount, t.m_TotalKcal, t.m_TotalGram.tenThousandths()};
 }
 
-TEST(AddItem, WorkedExampleStepByStep) {
-    struct Step {
-        QString food;
-        QString grams;
-        Lines lines;
-        Totals totals;
-    };
-    const Step steps[] = {
-        {u"P"_s, u"150"_s, {{u"P"_s, u"150"_s, u"48"_s}}, {u"48"_s, u"150"_s, u"1"_s}},
-        {u"P"_s, u"100"_s, {{u"P"_s, u"250"_s, u"80"_s}}, {u"80"_s, u"250"_s, u"1"_s}},
-        {u"Q"_s,
-         u"100"_s,
-         {{u"P"_s, u"250"_s, u"80"_s}, {u"Q"_s, u"100"_s, u"267"_s}},
-         {u"347"_s, u"350"_s, u"2"_s}},
-        {u"R"_s,
-         u"5"_s,
-         {{u"P"_s, u"250"_s, u"80"_s}, {u"Q"_s, u"100"_s, u"267"_s}, {u"R"_s, u"5"_s, u"2"_s}},
-         {u"349"_s, u"355"_s, u"3"_s}},
-    };
-    TallyWindow w(kFoods);
-    EXPECT_EQ(w.lines(), (Lines{{u""_s, u""_s, u""_s}}));
-    EXPECT_EQ(w.totals(), (Totals{}));
-    for (const Step& s : steps) {
-        SCOPED_TRACE((s.food + u" "_s + s.grams).toStdString());
-        w.add(s.food, s.grams);
-        EXPECT_EQ(w.lines(), s.lines);
-        EXPECT_EQ(w.totals(), s.totals);
-        EXPECT_TRUE(w.desktop.messages.empty());
-    }
-    EXPECT_EQ(w.form.tally.m_NextRow, 4);
-    EXPECT_EQ(w.form.tally.m_RowCount, 4);
-    EXPECT_EQ(w.form.tally.m_TotalKcal, 349);
-    EXPECT_EQ(w.form.tally.m_TotalGram.tenThousandths(), 3550000);
-    EXPECT_EQ(w.grd_Hyo.Rows(), 4);
-}
-
 TEST(AddItem, SameFoodMergesAndKcalComesFromTheSummedGrams) {
     TallyWindow w(kFoods);
     w.add(u"Q"_s, u"50"_s);

@@ -72,16 +72,5 @@ TEST_F(TallyOnTheWindow, EmptyGramFieldWarnsOnEnterAndSetWarnsWithoutAFood) {
     EXPECT_EQ(shownLines(), (Lines{{u""_s, u""_s, u""_s}}));
 }
 
-TEST_F(TallyOnTheWindow, RemovingTheOnlyLineGivesTheStartingState) {
-    addByKeyboard(1, "50");
-    EXPECT_EQ(shownLines(), (Lines{{u"Q"_s, u"50"_s, u"133"_s}}));
-    desktop.answerNext(answer::kYes);
-    clickLine(1);
-    EXPECT_EQ(shownLines(), (Lines{{u""_s, u""_s, u""_s}}));
-    EXPECT_EQ(shownTotals(), (Totals{}));
-    EXPECT_EQ(window->cbo_HINMEI->count(), 3);
-    EXPECT_EQ(focused(), window->cbo_HINMEI);
-}
-
 }  // namespace
 }  // namespace morvi
