@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/frm_morvi.h"
-#include "ui/qt_desktop.h"
+#include "qt/frm_morvi.h"
+#include "qt/qt_desktop.h"
 
 #include <QString>
 #include <QStringList>

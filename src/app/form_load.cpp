@@ -1,8 +1,8 @@
 #include "app/form_load.h"
 
-#include "app/error_frame.h"
 #include "food/form_init.h"
 #include "food/menu_load.h"
+#include "ui/error_frame.h"
 
 namespace morvi {
 

@@ -1,6 +1,6 @@
 #include "food/form_init.h"
 
-#include "app/error_frame.h"
+#include "ui/error_frame.h"
 
 namespace morvi {
 

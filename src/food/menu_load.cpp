@@ -1,9 +1,9 @@
 #include "food/menu_load.h"
 
-#include "app/error_frame.h"
 #include "base/run_time_error.h"
 #include "food/key_order.h"
 #include "food/menu_file.h"
+#include "ui/error_frame.h"
 
 #include <algorithm>
 

@@ -1,11 +1,11 @@
 #include "tally/add_item.h"
 
-#include "app/error_frame.h"
 #include "base/currency.h"
 #include "base/number_text.h"
 #include "base/rounding.h"
 #include "base/run_time_error.h"
 #include "base/trim.h"
+#include "ui/error_frame.h"
 
 #include <cstdint>
 

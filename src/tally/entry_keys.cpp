@@ -1,6 +1,6 @@
 #include "tally/entry_keys.h"
 
-#include "app/error_frame.h"
+#include "ui/error_frame.h"
 
 #include <QChar>
 

@@ -1,11 +1,11 @@
 #include "tally/remove_item.h"
 
-#include "app/error_frame.h"
 #include "base/currency.h"
 #include "base/number_text.h"
 #include "base/rounding.h"
 #include "base/trim.h"
 #include "food/form_init.h"
+#include "ui/error_frame.h"
 
 #include <cstdint>
 

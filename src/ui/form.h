@@ -1,8 +1,8 @@
 #pragma once
 
-#include "food/food_table.h"
-#include "tally/tally_state.h"
 #include "ui/controls.h"
+#include "ui/food_table.h"
+#include "ui/tally_state.h"
 
 namespace morvi {
 

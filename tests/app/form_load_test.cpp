@@ -1,7 +1,7 @@
 #include "app/form_load.h"
-#include "app/error_frame.h"
 #include "base/cp932.h"
 #include "fake_controls.h"
+#include "ui/error_frame.h"
 
 #include <gtest/gtest.h>
 #include <QFile>

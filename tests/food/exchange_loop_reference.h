@@ -1,6 +1,6 @@
 #pragma once
 
-#include "food/food_table.h"
+#include "ui/food_table.h"
 
 #include <QString>
 #include <numeric>

@@ -1,7 +1,7 @@
 #include "food/form_init.h"
 
-#include "app/error_frame.h"
 #include "fake_controls.h"
+#include "ui/error_frame.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "ui/frm_ver.h"
-#include "ui/version_menu.h"
+#include "qt/frm_ver.h"
+#include "qt/version_menu.h"
 
 #include <QApplication>
 #include <QFontMetrics>

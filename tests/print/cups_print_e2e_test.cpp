@@ -2,7 +2,7 @@
 // backend keeps the PDF exactly as Qt sent it, and poppler's tools to read the job back.
 
 #include "base/run_time_error.h"
-#include "print/default_printer.h"
+#include "qt/default_printer.h"
 #include "tally_on_window.h"
 #include "worked_example.h"
 

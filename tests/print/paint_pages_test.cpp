@@ -1,5 +1,5 @@
 #include "base/run_time_error.h"
-#include "print/default_printer.h"
+#include "qt/default_printer.h"
 
 #include <gtest/gtest.h>
 #include <QBuffer>

@@ -1,7 +1,7 @@
 #include "tally/add_item.h"
 
-#include "app/error_frame.h"
 #include "tally_window.h"
+#include "ui/error_frame.h"
 
 #include <gtest/gtest.h>
 

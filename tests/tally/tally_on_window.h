@@ -5,8 +5,8 @@
 
 #include "base/cp932.h"
 #include "fake_controls.h"
+#include "qt/frm_morvi.h"
 #include "tally_window.h"
-#include "ui/frm_morvi.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>

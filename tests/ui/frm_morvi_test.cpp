@@ -1,5 +1,5 @@
 // The main window started on a small food list, with a desktop that answers its message boxes.
-#include "ui/frm_morvi.h"
+#include "qt/frm_morvi.h"
 #include "base/cp932.h"
 #include "base/run_time_error.h"
 #include "fake_controls.h"

@@ -1,7 +1,7 @@
 // One set of cases run against the window's grid and the test fake, so both mean the same.
 #include "base/run_time_error.h"
 #include "fake_controls.h"
-#include "ui/qt_controls.h"
+#include "qt/qt_controls.h"
 
 #include <gtest/gtest.h>
 #include <QHeaderView>

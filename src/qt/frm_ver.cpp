@@ -1,7 +1,7 @@
-#include "ui/frm_ver.h"
+#include "qt/frm_ver.h"
 
-#include "ui/program_icon.h"
-#include "ui/units.h"
+#include "qt/program_icon.h"
+#include "qt/units.h"
 
 #include <QFont>
 #include <QGuiApplication>

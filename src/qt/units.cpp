@@ -1,4 +1,4 @@
-#include "ui/units.h"
+#include "qt/units.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "ui/qt_desktop.h"
+#include "qt/qt_desktop.h"
 
 #include <QApplication>
 #include <QClipboard>

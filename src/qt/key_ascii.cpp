@@ -1,4 +1,4 @@
-#include "ui/key_ascii.h"
+#include "qt/key_ascii.h"
 
 #include <QKeyEvent>
 

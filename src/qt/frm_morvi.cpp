@@ -1,16 +1,16 @@
-#include "ui/frm_morvi.h"
+#include "qt/frm_morvi.h"
 
-#include "app/error_frame.h"
 #include "app/form_load.h"
 #include "app/usage.h"
 #include "print/print_list.h"
+#include "qt/key_ascii.h"
+#include "qt/program_icon.h"
+#include "qt/units.h"
+#include "qt/version_menu.h"
 #include "tally/add_item.h"
 #include "tally/entry_keys.h"
 #include "tally/remove_item.h"
-#include "ui/key_ascii.h"
-#include "ui/program_icon.h"
-#include "ui/units.h"
-#include "ui/version_menu.h"
+#include "ui/error_frame.h"
 
 #include <QApplication>
 #include <QComboBox>

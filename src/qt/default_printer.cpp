@@ -1,4 +1,4 @@
-#include "print/default_printer.h"
+#include "qt/default_printer.h"
 
 #include "base/run_time_error.h"
 

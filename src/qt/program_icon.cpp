@@ -1,4 +1,4 @@
-#include "ui/program_icon.h"
+#include "qt/program_icon.h"
 
 namespace morvi {
 

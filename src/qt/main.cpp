@@ -1,7 +1,7 @@
 #include "app/single_instance.h"
-#include "print/default_printer.h"
-#include "ui/frm_morvi.h"
-#include "ui/qt_desktop.h"
+#include "qt/default_printer.h"
+#include "qt/frm_morvi.h"
+#include "qt/qt_desktop.h"
 
 #include <QApplication>
 

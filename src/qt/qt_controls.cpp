@@ -1,7 +1,7 @@
-#include "ui/qt_controls.h"
+#include "qt/qt_controls.h"
 
 #include "base/run_time_error.h"
-#include "ui/units.h"
+#include "qt/units.h"
 
 #include <QComboBox>
 #include <QHeaderView>

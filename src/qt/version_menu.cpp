@@ -1,6 +1,6 @@
-#include "ui/version_menu.h"
+#include "qt/version_menu.h"
 
-#include "ui/frm_ver.h"
+#include "qt/frm_ver.h"
 
 #include <QCoreApplication>
 #include <QPointer>

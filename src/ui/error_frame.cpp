@@ -1,4 +1,4 @@
-#include "app/error_frame.h"
+#include "ui/error_frame.h"
 
 namespace morvi {
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "print/printer.h"
+#include "qt/qt_controls.h"
 #include "ui/form.h"
-#include "ui/qt_controls.h"
 
 #include <QMainWindow>
 #include <functional>
