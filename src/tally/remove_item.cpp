@@ -6,6 +6,7 @@
 #include "base/trim.h"
 #include "food/form_init.h"
 #include "ui/error_frame.h"
+#include "ui/tally_grid.h"
 
 #include <cstdint>
 
@@ -13,9 +14,9 @@ namespace morvi {
 
 namespace {
 
-constexpr int kNameCol = 0;
-constexpr int kGramCol = 1;
-constexpr int kKcalCol = 2;
+using tally_grid::kGramCol;
+using tally_grid::kKcalCol;
+using tally_grid::kNameCol;
 
 // What a removal will write, worked out before anything changes.
 struct RemovalPlan {
