@@ -23,7 +23,7 @@ const QStringList& usageLines() {
 QString usageText() { return usageLines().join(QStringLiteral("\r\n")); }
 
 void p_use_Click(Desktop& desktop) {
-    desktop.MsgBox(usageText(), style::kInformation, QStringLiteral("Morvi"));
+    desktop.MsgBox(usageText(), style::kInformation, title::kApp);
 }
 
 }  // namespace morvi

@@ -1,20 +1,18 @@
 #include "food/form_init.h"
 
 #include "ui/error_frame.h"
+#include "ui/tally_grid.h"
 
 namespace morvi {
 
 namespace {
-
-constexpr ColorBgr kGramCellBack = 0x80FFFF;  // light yellow
-constexpr ColorBgr kHeaderFore = 0xC00000;    // dark blue
 
 struct HeaderColumn {
     int alignment;
     int widthTwips;
     const char16_t* caption;
 };
-constexpr HeaderColumn kHeader[] = {
+constexpr HeaderColumn kHeader[tally_grid::kCols] = {
     {align::kLeftCenter, 2000, u"品名"},
     {align::kCenterCenter, 1000, u"グラム(g)"},
     {align::kCenterCenter, 1192, u"カロリー(KCal)"},
@@ -23,20 +21,20 @@ constexpr HeaderColumn kHeader[] = {
 void resetGrid(Grid& grid) {
     grid.Clear();
     // Colours column 1 of whichever row is current now: row 1 at start-up.
-    grid.SetCol(1);
-    grid.SetCellBackColor(kGramCellBack);
+    grid.SetCol(tally_grid::kGramCol);
+    grid.SetCellBackColor(tally_grid::kGramCellBack);
     grid.SetRows(2);
-    grid.SetCols(3);
+    grid.SetCols(tally_grid::kCols);
     grid.SetFixedCols(0);
     grid.SetFixedRows(1);
     grid.SetRow(0);
-    for (int col = 0; col < 3; ++col) {
+    for (int col = 0; col < tally_grid::kCols; ++col) {
         const HeaderColumn& h = kHeader[col];
         grid.SetColAlignment(col, h.alignment);
         grid.SetColWidth(col, h.widthTwips);
         grid.SetCol(col);
         grid.SetText(QString::fromUtf16(h.caption));
-        grid.SetCellForeColor(kHeaderFore);
+        grid.SetCellForeColor(tally_grid::kHeaderFore);
     }
 }
 

@@ -2,13 +2,14 @@
 
 #include "base/trim.h"
 #include "print/print_layout.h"
+#include "ui/tally_grid.h"
 
 namespace morvi {
 namespace {
 
-constexpr int kNameCol = 0;
-constexpr int kGramCol = 1;
-constexpr int kKcalCol = 2;
+using tally_grid::kGramCol;
+using tally_grid::kKcalCol;
+using tally_grid::kNameCol;
 
 // The hourglass for the life of one print; the default pointer again however the print ends.
 class HourglassWhilePrinting {
@@ -58,7 +59,7 @@ void g_print_Click(Form& form, Printer& printer) {
     grid.SetRow(1);
     if (tallyIsEmpty(grid)) {
         form.desktop.MsgBox(QStringLiteral("印刷データがありません"), style::kCritical,
-                            QStringLiteral("Morvi"));
+                            title::kApp);
         return;
     }
     const HourglassWhilePrinting hourglass(form.desktop);

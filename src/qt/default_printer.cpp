@@ -1,6 +1,7 @@
 #include "qt/default_printer.h"
 
 #include "base/run_time_error.h"
+#include "ui/controls.h"
 
 #include <QFile>
 #include <QFontMetricsF>
@@ -36,9 +37,9 @@ void submit(const QString& printerName, const QString& documentPath) {
     int count = cupsAddOption("media", "A4", 0, &options);
     count = cupsAddOption("orientation-requested", "3", count, &options);
     count = cupsAddOption("copies", "1", count, &options);
-    const int job =
-        cupsPrintFile(printerName.toLocal8Bit().constData(),
-                      QFile::encodeName(documentPath).constData(), "Morvi", count, options);
+    const int job = cupsPrintFile(printerName.toLocal8Bit().constData(),
+                                  QFile::encodeName(documentPath).constData(),
+                                  title::kApp.toUtf8().constData(), count, options);
     cupsFreeOptions(count, options);
     require(job > 0);
 }

@@ -21,9 +21,9 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QScreen>
 #include <QTableWidget>
+#include <QValidator>
 
 namespace morvi {
 
@@ -88,10 +88,13 @@ QLabel* label(QWidget* parent, const char* name, const QString& caption, int lef
 }
 
 // Accepts only what the gram field may hold, so no paste or drop brings anything else in.
-QValidator* gramValidator(QObject* parent) {
-    return new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9.]{0,8}")),
-                                           parent);
-}
+class GramValidator : public QValidator {
+  public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        return isGramText(input) ? Acceptable : Invalid;
+    }
+};
 
 }  // namespace
 
@@ -129,7 +132,7 @@ void Frm_Morvi::buildControls() {
     cbo_HINMEI->setEditable(false);
     txt_Glam = place<QLineEdit>(client, "txt_Glam", 720, 480, 735, 270);
     txt_Glam->setText(QStringLiteral("Text1"));
-    txt_Glam->setValidator(gramValidator(txt_Glam));
+    txt_Glam->setValidator(new GramValidator(txt_Glam));
     cmd_End = button(client, "cmd_End", QStringLiteral("END"), 3600, 3120, 975, 375);
     cmd_Clear = button(client, "cmd_Clear", QStringLiteral("CLEAR"), 3600, 480, 975, 255);
     cmd_SET = button(client, "cmd_SET", QStringLiteral("SET"), 3600, 120, 975, 255);

@@ -6,6 +6,7 @@
 #include "base/run_time_error.h"
 #include "base/trim.h"
 #include "ui/error_frame.h"
+#include "ui/tally_grid.h"
 
 #include <cstdint>
 
@@ -13,11 +14,9 @@ namespace morvi {
 
 namespace {
 
-constexpr int kNameCol = 0;
-constexpr int kGramCol = 1;
-constexpr int kKcalCol = 2;
-constexpr int kTallyCols = 3;
-constexpr ColorBgr kPaleYellow = 0x80FFFF;
+using tally_grid::kGramCol;
+using tally_grid::kKcalCol;
+using tally_grid::kNameCol;
 constexpr double kUnitKcal = 80.0;
 
 // Everything an add will write, worked out and checked before the grid is touched.
@@ -100,7 +99,7 @@ void makeCurrent(Grid& grid, int row, int col) {
 void appendLine(Grid& grid, const AddPlan& plan, int16_t rowCount) {
     grid.SetRows(rowCount + 1);
     makeCurrent(grid, plan.row, kGramCol);
-    grid.SetCellBackColor(kPaleYellow);
+    grid.SetCellBackColor(tally_grid::kGramCellBack);
     makeCurrent(grid, plan.row, kNameCol);
     grid.SetTextMatrix(plan.row, kNameCol, plan.name);
     makeCurrent(grid, plan.row, kGramCol);
@@ -135,16 +134,17 @@ void cmd_SET_Click(Form& form) {
     Controls& ui = form.ui;
     Desktop& desktop = form.desktop;
     withErrorBranch(desktop, OnError::Report, [&] {
-        const QString title = QStringLiteral("入力確認");
         if (trimSpaces(ui.cbo_HINMEI.Text()).isEmpty()) {
             desktop.Beep();
-            desktop.MsgBox(QStringLiteral("品名を入力してください。"), style::kCritical, title);
+            desktop.MsgBox(QStringLiteral("品名を入力してください。"), style::kCritical,
+                           title::kInputCheck);
             ui.cbo_HINMEI.SetFocus();
             return;
         }
         if (trimSpaces(ui.txt_Glam.Text()).isEmpty()) {
             desktop.Beep();
-            desktop.MsgBox(QStringLiteral("グラムを入力してください。"), style::kCritical, title);
+            desktop.MsgBox(QStringLiteral("グラムを入力してください。"), style::kCritical,
+                           title::kInputCheck);
             ui.txt_Glam.SetFocus();
             return;
         }
@@ -160,7 +160,7 @@ void DataSet(Form& form) {
     withErrorBranch(desktop, OnError::DefaultPointerReportThenEnd, [&] {
         desktop.SetMousePointer(pointer::kHourglass);
         grid.SetRedraw(true);
-        grid.SetCols(kTallyCols);
+        grid.SetCols(tally_grid::kCols);
         desktop.DoEvents();
     });
     AddPlan plan;

@@ -3,24 +3,19 @@
 #include "ui/error_frame.h"
 
 #include <QChar>
+#include <algorithm>
 
 namespace morvi {
 
 namespace {
 
-// Characters the gram field holds at most.
-constexpr int kGramFieldMaxLength = 8;
-
 bool isEnterOrTab(int16_t key) { return key == kKeyEnter || key == kKeyTab; }
-
-// Only the ordinary digits and the full stop; the code is one UTF-16 unit.
-bool isGramCharacter(char16_t c) { return (c >= u'0' && c <= u'9') || c == u'.'; }
 
 void leaveGramField(Form& form) {
     Controls& ui = form.ui;
     if (ui.txt_Glam.Text() == QString()) {
         form.desktop.MsgBox(QStringLiteral("グラムを入力してください"), style::kCritical,
-                            QStringLiteral("入力確認"));
+                            title::kInputCheck);
         ui.txt_Glam.SetFocus();
         return;
     }
@@ -28,6 +23,15 @@ void leaveGramField(Form& form) {
 }
 
 }  // namespace
+
+// Full-width digits are not digits here: only the character codes '0' to '9' count.
+bool isGramCharacter(char16_t c) { return (c >= u'0' && c <= u'9') || c == u'.'; }
+
+bool isGramText(QStringView text) {
+    return text.size() <= kGramFieldMaxLength && std::all_of(text.begin(), text.end(), [](QChar c) {
+               return isGramCharacter(c.unicode());
+           });
+}
 
 void cbo_HINMEI_KeyPress(Form& form, int16_t& KeyAscii) {
     withErrorBranch(form.desktop, OnError::Report, [&] {

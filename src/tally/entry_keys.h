@@ -2,6 +2,7 @@
 
 #include "ui/form.h"
 
+#include <QStringView>
 #include <cstdint>
 
 namespace morvi {
@@ -10,6 +11,12 @@ namespace morvi {
 inline constexpr int16_t kKeyBackspace = 8;
 inline constexpr int16_t kKeyTab = 9;
 inline constexpr int16_t kKeyEnter = 13;
+
+// What the gram field holds: at most this many characters, each an ordinary digit or the full
+// stop. Typed keys are checked one by one; a text pasted or dropped in is checked whole.
+inline constexpr int kGramFieldMaxLength = 8;
+bool isGramCharacter(char16_t c);
+bool isGramText(QStringView text);
 
 void cbo_HINMEI_KeyPress(Form& form, int16_t& KeyAscii);
 void txt_Glam_KeyPress(Form& form, int16_t& KeyAscii);

@@ -6,6 +6,7 @@
 #include "base/trim.h"
 #include "food/form_init.h"
 #include "ui/error_frame.h"
+#include "ui/tally_grid.h"
 
 #include <cstdint>
 
@@ -13,9 +14,9 @@ namespace morvi {
 
 namespace {
 
-constexpr int kNameCol = 0;
-constexpr int kGramCol = 1;
-constexpr int kKcalCol = 2;
+using tally_grid::kGramCol;
+using tally_grid::kKcalCol;
+using tally_grid::kNameCol;
 
 // What a removal will write, worked out before anything changes.
 struct RemovalPlan {
@@ -28,23 +29,23 @@ struct RemovalPlan {
     int16_t rowCount = 0;
 };
 
-// The labels are corrected from their own texts, not recomputed from the grid.
-QString labelLess(const Label& label, double amount) {
+// The label's own number less the amount, as its new text: the totals are corrected from what
+// the labels show, not recomputed from the grid.
+QString decreasedCaption(const Label& label, double amount) {
     return generalNumberText(leadingNumber(label.Caption()) - amount);
 }
 
-RemovalPlan planRemoval(Form& form) {
-    Controls& ui = form.ui;
-    Grid& grid = ui.grd_Hyo;
+RemovalPlan planRemoval(const Form& form) {
+    const Controls& ui = form.ui;
+    const Grid& grid = ui.grd_Hyo;
     RemovalPlan plan;
     plan.row = grid.Row();
-    plan.linesLabel = labelLess(ui.lbl_Goukei3, 1);
-    grid.SetCol(kGramCol);
-    const double g = leadingNumber(grid.Text());
-    plan.gramLabel = labelLess(ui.lbl_Goukei2, g);
+    plan.linesLabel = decreasedCaption(ui.lbl_Goukei3, 1);
+    const double g = leadingNumber(grid.TextMatrix(plan.row, kGramCol));
+    plan.gramLabel = decreasedCaption(ui.lbl_Goukei2, g);
     plan.totalGram = form.tally.m_TotalGram - Currency::fromDouble(g);
-    grid.SetCol(kKcalCol);
-    plan.kcalLabel = labelLess(ui.lbl_Goukei, leadingNumber(grid.Text()));
+    plan.kcalLabel =
+        decreasedCaption(ui.lbl_Goukei, leadingNumber(grid.TextMatrix(plan.row, kKcalCol)));
     plan.nextRow = toInt16(int64_t{form.tally.m_NextRow} - 1);
     plan.rowCount = toInt16(int64_t{form.tally.m_RowCount} - 1);
     return plan;

@@ -19,6 +19,11 @@ inline constexpr int kYesNo = 4;
 inline constexpr int kDefaultButton2 = 256;
 inline constexpr int kDeleteQuestion = kYesNo + kQuestion + kDefaultButton2;  // 292
 }  // namespace style
+// The titles of the program's message boxes.
+namespace title {
+inline const QString kApp = QStringLiteral("Morvi");
+inline const QString kInputCheck = QStringLiteral("入力確認");
+}  // namespace title
 namespace answer {
 inline constexpr int kOk = 1;
 inline constexpr int kYes = 6;
