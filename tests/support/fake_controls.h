@@ -1,202 +1,179 @@
 #pragma once
 
 // Plain in-memory stand-ins for the window's controls and the desktop, so the handlers' rules
-// can be driven and checked without a screen.
+// run without a screen, and what they show as short texts.
 
-#include "ui/controls.h"
+#include "base/run_time_error.h"
 #include "ui/form.h"
 
+#include <QRegularExpression>
 #include <QStringList>
+#include <algorithm>
 #include <deque>
-#include <map>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace morvi::testing {
 
-struct ShownMessage {
-    QString prompt;
-    int style;
-    QString title;
-};
+// The text with each "x{3}" written out as "xxx" and each "(ab){2}" as "abab".
+inline QString expand(const char* text) {
+    QString out = QString::fromUtf8(text);
+    static const QRegularExpression repeat(QStringLiteral(R"((?:\(([^)]*)\)|(.))\{(\d+)\})"));
+    for (QRegularExpressionMatch m; (m = repeat.match(out)).hasMatch();)
+        out.replace(m.capturedStart(), m.capturedLength(),
+                    (m.captured(1) + m.captured(2)).repeated(m.captured(3).toInt()));
+    return out;
+}
 
-class FakeDesktop : public Desktop {
-  public:
-    int MsgBox(const QString& prompt, int style, const QString& title) override;
-    void Beep() override;
-    void SetMousePointer(int shape) override;
-    void DoEvents() override;
+// What f gives, or "error N" when it raises run-time error N.
+template <class F>
+auto outcome(F&& f) -> decltype(f()) {
+    try {
+        return f();
+    } catch (const RunTimeError& e) {
+        return decltype(f())(("error " + std::to_string(e.number())).c_str());
+    }
+}
 
-    // Answers for the next message boxes, in order; an unscripted box answers OK (or No).
-    void answerNext(int answer) { answers_.push_back(answer); }
-
-    std::vector<ShownMessage> messages;
-    std::vector<int> pointerHistory;
-    int pointer = pointer::kDefault;
-    int beeps = 0;
-    int pumps = 0;
-    // Every call in order: "MsgBox:<prompt>", "Beep", "Pointer:11", "DoEvents".
+// Logs every call: "Beep", "Pointer 11", "DoEvents", "<title> <style>: <prompt>", and an error
+// report as "error N". Boxes answer from `answers`, else OK (or No).
+struct FakeDesktop : Desktop {
     QStringList log;
-
-  private:
-    std::deque<int> answers_;
+    std::deque<int> answers;
+    int MsgBox(const QString& prompt, int style, const QString& title) override {
+        log << (prompt.startsWith(u"【ｴﾗｰｺｰﾄﾞ】")
+                    ? QStringLiteral("error ") + prompt.section(u'(', 1).section(u')', 0, 0)
+                    : QStringLiteral("%1 %2: %3").arg(title).arg(style).arg(prompt));
+        const int none = style & style::kYesNo ? answer::kNo : answer::kOk;
+        const int a = answers.empty() ? none : answers.front();
+        if (!answers.empty()) answers.pop_front();
+        return a;
+    }
+    void Beep() override { log << QStringLiteral("Beep"); }
+    void SetMousePointer(int shape) override { log << QStringLiteral("Pointer %1").arg(shape); }
+    void DoEvents() override { log << QStringLiteral("DoEvents"); }
+    QString take() { return std::exchange(log, {}).join(u", "); }
 };
 
-// Records which control has the focus.
-struct FocusTracker {
-    QString focused;
+// Each control says its name into `focus` when it takes the focus.
+struct FakeButton : Focusable {
+    QString& focus;
+    explicit FakeButton(QString& f) : focus(f) {}
+    void SetFocus() override { focus = QStringLiteral("cmd_SET"); }
 };
 
-class FakeButton : public Focusable {
-  public:
-    FakeButton(FocusTracker& focus, QString name) : focus_(focus), name_(std::move(name)) {}
-    void SetFocus() override { focus_.focused = name_; }
-
-  private:
-    FocusTracker& focus_;
-    QString name_;
-};
-
-class FakePicker : public Picker {
-  public:
-    explicit FakePicker(FocusTracker& focus) : focus_(focus) {}
-    void SetFocus() override { focus_.focused = QStringLiteral("cbo_HINMEI"); }
-    void AddItem(const QString& text) override;
-    void Clear() override;
-    int ListCount() const override { return static_cast<int>(items.size()); }
-    int NewIndex() const override { return newIndex_; }
-    int32_t ItemData(int index) const override { return items.at(index).second; }
-    void SetItemData(int index, int32_t value) override { items.at(index).second = value; }
-    QString List(int index) const override { return items.at(index).first; }
-    int ListIndex() const override { return listIndex; }
-    QString Text() const override;
-
-    // Chooses the item whose text is name; -1 when there is none.
-    void choose(const QString& name);
-
+struct FakePicker : Picker {
+    QString& focus;
     std::vector<std::pair<QString, int32_t>> items;
-    int listIndex = -1;
-
-  private:
-    FocusTracker& focus_;
-    int newIndex_ = -1;
+    int index = -1;
+    explicit FakePicker(QString& f) : focus(f) {}
+    void SetFocus() override { focus = QStringLiteral("cbo_HINMEI"); }
+    void AddItem(const QString& text) override { items.emplace_back(text, 0); }
+    void Clear() override { items.clear(), index = -1; }
+    int ListCount() const override { return int(items.size()); }
+    int NewIndex() const override { return int(items.size()) - 1; }
+    int32_t ItemData(int i) const override { return items.at(i).second; }
+    void SetItemData(int i, int32_t value) override { items.at(i).second = value; }
+    QString List(int i) const override { return items.at(i).first; }
+    int ListIndex() const override { return index; }
+    QString Text() const override { return index < 0 ? QString() : items.at(index).first; }
 };
 
-class FakeTextBox : public TextBox {
-  public:
-    explicit FakeTextBox(FocusTracker& focus) : focus_(focus) {}
-    void SetFocus() override { focus_.focused = QStringLiteral("txt_Glam"); }
+struct FakeTextBox : TextBox {
+    QString& focus;
+    QString text;
+    int start = 0, length = 0;
+    explicit FakeTextBox(QString& f) : focus(f) {}
+    void SetFocus() override { focus = QStringLiteral("txt_Glam"); }
     QString Text() const override { return text; }
-    void SetText(const QString& t) override {
-        text = t;
-        selStart = 0;
-        selLength = 0;
-    }
-    int SelStart() const override { return selStart; }
-    void SetSelStart(int start) override {
-        selStart = start;
-        selLength = 0;
-    }
-    int SelLength() const override { return selLength; }
-    void SetSelLength(int length) override { selLength = length; }
-
-    QString text = QStringLiteral("Text1");
-    int selStart = 0;
-    int selLength = 0;
-
-  private:
-    FocusTracker& focus_;
+    void SetText(const QString& t) override { text = t, start = length = 0; }
+    int SelStart() const override { return start; }
+    void SetSelStart(int s) override { start = s, length = 0; }
+    int SelLength() const override { return length; }
+    void SetSelLength(int l) override { length = l; }
 };
 
-class FakeLabel : public Label {
-  public:
-    explicit FakeLabel(QString initial) : caption(std::move(initial)) {}
+struct FakeLabel : Label {
+    QString caption;
     QString Caption() const override { return caption; }
     void SetCaption(const QString& text) override { caption = text; }
-    QString caption;
 };
 
-// A flexible grid in memory with the same row, column and current-cell rules as the window's.
-class FakeGrid : public Grid {
-  public:
-    struct Cell {
-        QString text;
-        ColorBgr back = kNoColor;
-        ColorBgr fore = kNoColor;
-        int alignment = -1;  // -1: the column's alignment
-    };
-    static constexpr ColorBgr kNoColor = 0xFFFFFFFF;
-
-    FakeGrid();
-    int Rows() const override { return static_cast<int>(cells.size()); }
-    void SetRows(int rows) override;
-    int Cols() const override { return cols_; }
-    void SetCols(int cols) override;
-    void SetFixedRows(int rows) override { fixedRows = rows; }
-    void SetFixedCols(int cols) override { fixedCols = cols; }
-    int Row() const override { return row_; }
-    void SetRow(int row) override;
-    int Col() const override { return col_; }
-    void SetCol(int col) override;
-    QString Text() const override { return cell(row_, col_).text; }
-    void SetText(const QString& text) override { cell(row_, col_).text = text; }
-    QString TextMatrix(int row, int col) const override { return cell(row, col).text; }
-    void SetTextMatrix(int row, int col, const QString& text) override {
-        cell(row, col).text = text;
+// The texts of a grid, with the window grid's rules for rows, columns and the current cell; a
+// cell that does not exist is error 5. Looks are not kept.
+struct FakeGrid : Grid {
+    std::vector<QStringList> cells = {QStringList(3), QStringList(3)};
+    int row = 1, col = 0;
+    static void check(bool ok) {
+        if (!ok) throw RunTimeError(err::kInvalidCall);
     }
-    void SetColWidth(int col, int twips) override {
-        cell(0, col);  // refuses a column that does not exist
-        colWidth[col] = twips;
+    int Rows() const override { return int(cells.size()); }
+    int Cols() const override { return int(cells[0].size()); }
+    void SetRows(int n) override {
+        check(n > 0);
+        cells.resize(n, QStringList(Cols()));
+        row = std::min(row, n - 1);
     }
-    void SetColAlignment(int col, int alignment) override {
-        cell(0, col);
-        colAlignment[col] = alignment;
+    void SetCols(int n) override {
+        check(n > 0);
+        for (QStringList& r : cells) r.resize(n);
+        col = std::min(col, n - 1);
     }
-    void SetCellBackColor(ColorBgr color) override { cell(row_, col_).back = color; }
-    void SetCellForeColor(ColorBgr color) override { cell(row_, col_).fore = color; }
-    void SetCellAlignment(int alignment) override { cell(row_, col_).alignment = alignment; }
-    void SetRedraw(bool on) override { redraw = on; }
-    void Clear() override;
-    void RemoveItem(int row) override;
-
-    const Cell& cell(int row, int col) const;
-    Cell& cell(int row, int col);
-    // The data rows (1..Rows-1) as name, grams, kcal texts.
-    std::vector<QStringList> lines() const;
-
-    std::vector<std::vector<Cell>> cells;
-    std::vector<int> colWidth;
-    std::vector<int> colAlignment;
-    int fixedRows = 1;
-    int fixedCols = 0;
-    bool redraw = true;
-
-  private:
-    int cols_ = 0;
-    int row_ = 1;
-    int col_ = 0;
+    int Row() const override { return row; }
+    int Col() const override { return col; }
+    void SetRow(int r) override { check(r >= 0 && r < Rows()), row = r; }
+    void SetCol(int c) override { check(c >= 0 && c < Cols()), col = c; }
+    QString Text() const override { return TextMatrix(row, col); }
+    void SetText(const QString& text) override { SetTextMatrix(row, col, text); }
+    QString TextMatrix(int r, int c) const override {
+        check(r >= 0 && r < Rows() && c >= 0 && c < Cols());
+        return cells[r][c];
+    }
+    void SetTextMatrix(int r, int c, const QString& text) override {
+        TextMatrix(r, c);
+        cells[r][c] = text;
+    }
+    void Clear() override {
+        for (QStringList& r : cells) r.fill(QString());
+    }
+    void RemoveItem(int r) override {
+        check(r > 0 && r < Rows());
+        cells.erase(cells.begin() + r);
+        row = std::min(row, Rows() - 1);
+    }
+    void SetFixedRows(int) override {}
+    void SetFixedCols(int) override {}
+    void SetColWidth(int, int) override {}
+    void SetColAlignment(int, int) override {}
+    void SetCellBackColor(ColorBgr) override {}
+    void SetCellForeColor(ColorBgr) override {}
+    void SetCellAlignment(int) override {}
+    void SetRedraw(bool) override {}
 };
 
-// A whole window of fakes, wired into a Form.
+// A window of fakes wired into a Form.
 struct FakeWindow {
-    FocusTracker focus;
+    QString focus;
     FakeDesktop desktop;
     FakePicker cbo_HINMEI{focus};
     FakeTextBox txt_Glam{focus};
-    FakeButton cmd_SET{focus, QStringLiteral("cmd_SET")};
+    FakeButton cmd_SET{focus};
     FakeGrid grd_Hyo;
-    FakeLabel lbl_Goukei{QStringLiteral("Label3")};
-    FakeLabel lbl_Goukei2{QStringLiteral("Label3")};
-    FakeLabel lbl_Goukei3{QStringLiteral("Label5")};
-    Form form{
-        Controls{cbo_HINMEI, txt_Glam, cmd_SET, grd_Hyo, lbl_Goukei, lbl_Goukei2, lbl_Goukei3},
-        desktop,
-        {},
-        {}};
+    FakeLabel lbl_Goukei, lbl_Goukei2, lbl_Goukei3;
+    Form form{{cbo_HINMEI, txt_Glam, cmd_SET, grd_Hyo, lbl_Goukei, lbl_Goukei2, lbl_Goukei3},
+              desktop,
+              {},
+              {}};
 
-    // Fills the food table (in the order given, as a load would leave it) and the picker.
-    void setFoods(const std::vector<std::pair<QString, int32_t>>& foods);
+    // The lines as "name grams kcal" joined by '|', then the three totals, then the gram field.
+    QString shown() const {
+        QStringList lines;
+        for (size_t r = 1; r < grd_Hyo.cells.size(); ++r) lines << grd_Hyo.cells[r].join(u' ');
+        if (lines.size() > 4) lines = QStringList{lines.front(), QStringLiteral("…"), lines.back()};
+        const QStringList totals{lbl_Goukei.caption, lbl_Goukei2.caption, lbl_Goukei3.caption};
+        return QStringList{lines.join(u'|'), totals.join(u' '), txt_Glam.text}.join(
+            QStringLiteral(" / "));
+    }
 };
 
 }  // namespace morvi::testing

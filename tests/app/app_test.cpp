@@ -1,0 +1,130 @@
+// Start-up, the error report, the usage message and the one-copy lock.
+#include "app/form_load.h"
+#include "app/single_instance.h"
+#include "app/usage.h"
+#include "fake_controls.h"
+#include "ui/error_frame.h"
+
+#include <gtest/gtest.h>
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QSysInfo>
+#include <QTemporaryDir>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace morvi {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+// The report's prompt as the user reads it, and the beep before the notice that ends the program.
+TEST(ErrorReport, IsTheNumberAndItsTextAndMayEndTheProgram) {
+    EXPECT_EQ(errorReportText(53),
+              u"【ｴﾗｰｺｰﾄﾞ】 : (53)\r\n【ｴﾗｰ内容】 :ファイルが見つかりません。");
+    EXPECT_EQ(errorReportText(1).section(u':', 2),
+              u"アプリケーション定義またはオブジェクト定義のエラーです。");
+    testing::FakeDesktop desktop;
+    const auto ends = [&](OnError branch, auto error) {
+        try {
+            return withErrorBranch(desktop, branch, [&] { throw error; }), desktop.take();
+        } catch (const ProgramEnd& end) {
+            return desktop.take() + u" → end %1"_s.arg(end.exitStatus);
+        }
+    };
+    EXPECT_EQ(ends(OnError::Report, RunTimeError(482)), u"error 482");
+    EXPECT_EQ(ends(OnError::DefaultPointerReportThenEnd, std::bad_alloc()),
+              u"Pointer 0, error 7, Beep, Morvi 48: 強制終了します。 → end 1");
+}
+
+TEST(Usage, IsOneInformationBoxOfSixLines) {
+    testing::FakeDesktop desktop;
+    p_use_Click(desktop);
+    EXPECT_EQ(desktop.take(),
+              u"Morvi 64: 品名をコンボボックス（リスト）一覧より選択し、\r\n"
+              u"選択した品目のグラム数を入力後、SETボタンを押してください。\r\n"
+              u"下のリストに選択した品目・グラム数等が追加されて行きます。\r\n"
+              u"選択した品目を削除したい場合には下のリストより、削除したい品目を\r\n"
+              u"クリックしてください。\r\n"
+              u"尚、印刷は\u3000A4縦のレイアウトになっています。");
+}
+
+// What the load handler shows: a window shown before it is filled, or the end of the program.
+TEST(Start, ShowsTheFilledWindowOrEndsForASecondCopyOrAListItCannotRead) {
+    const struct {
+        bool anotherRunning;
+        const char* menu;
+        const char* seen;
+    } rows[] = {
+        {false, "P,p,250",
+         "Pointer 0, DoEvents, Pointer 0, shown, Pointer 0 → P 250 @cbo_HINMEI -1"},
+        {true, "P,p,250", "Pointer 0 → end 0"},
+        {false, "P",
+         "Pointer 0, DoEvents, Pointer 0, error 5, Beep, Morvi 48: 強制終了します。 → end 1"},
+        {false, nullptr,
+         "Pointer 0, Pointer 0, error 53, Beep, Morvi 48: 強制終了します。 → end 1"},
+    };
+    for (const auto& row : rows) {
+        QTemporaryDir dir;
+        testing::FakeWindow w;
+        if (row.menu) {
+            QFile file(dir.filePath(u"menu.txt"_s));
+            file.open(QIODevice::WriteOnly);
+            file.write(row.menu);
+        }
+        QString seen;
+        try {
+            Form_Load(w.form, {[&] { return row.anotherRunning; }, dir.path(),
+                               [&] { w.desktop.log << u"shown"_s; }});
+            const auto& item = w.cbo_HINMEI.items.at(0);
+            seen = u" → %1 %2 @%3 %4"_s.arg(item.first)
+                       .arg(item.second)
+                       .arg(w.focus)
+                       .arg(w.cbo_HINMEI.index);
+        } catch (const ProgramEnd& end) {
+            seen = u" → end %1"_s.arg(end.exitStatus);
+        }
+        EXPECT_EQ((w.desktop.take() + seen).toStdString(), row.seen);
+    }
+}
+
+class OneCopy : public ::testing::Test {
+  protected:
+    QTemporaryDir dir;
+    bool another() { return InstanceLock(dir.path()).anotherInstanceRunning(); }
+    // A lock of a day ago, written by process pid of this program.
+    void writeLock(qint64 pid) {
+        QFile file(dir.filePath(u"morvi.lock"_s));
+        file.open(QIODevice::WriteOnly);
+        file.write(QByteArray::number(pid) + '\n' +
+                   QFileInfo(u"/proc/self/exe"_s).symLinkTarget().toUtf8() + '\n' +
+                   QSysInfo::machineHostName().toUtf8() + '\n');
+        file.flush();
+        file.setFileTime(QDateTime::currentDateTime().addDays(-1),
+                         QFileDevice::FileModificationTime);
+    }
+};
+
+TEST_F(OneCopy, TheFirstCopyHoldsTheLockUntilItEndsHoweverLong) {
+    auto first = std::make_unique<InstanceLock>(dir.path());
+    EXPECT_FALSE(first->anotherInstanceRunning() || first->anotherInstanceRunning());
+    EXPECT_TRUE(another());
+    first.reset();
+    EXPECT_FALSE(another());
+    writeLock(getpid());
+    EXPECT_TRUE(another());
+}
+
+TEST_F(OneCopy, ALockOfACrashedCopyIsTakenOverAndNoPlaceForOneStopsNoCopy) {
+    const pid_t child = fork();
+    if (child == 0) _exit(0);
+    waitpid(child, nullptr, 0);
+    writeLock(child);
+    EXPECT_FALSE(another());
+    EXPECT_FALSE(InstanceLock(dir.filePath(u"morvi.lock"_s)).anotherInstanceRunning());
+}
+
+}  // namespace
+}  // namespace morvi

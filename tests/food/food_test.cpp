@@ -1,0 +1,199 @@
+// The food list, one row per case: a line's fields, the lines of a byte stream, the order of the
+// keys, and what Menu_Load reports and keeps for a menu.txt. "x{3}" in a row stands for "xxx".
+#include "base/cp932.h"
+#include "exchange_loop_reference.h"
+#include "fake_controls.h"
+#include "food/food_line.h"
+#include "food/key_order.h"
+#include "food/line_reader.h"
+#include "food/menu_load.h"
+
+#include <gtest/gtest.h>
+#include <QBuffer>
+#include <QDir>
+#include <QTemporaryDir>
+#include <random>
+
+#include <sys/stat.h>
+
+namespace morvi {
+namespace {
+
+using namespace Qt::StringLiterals;
+using testing::expand;
+
+void write(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(bytes);
+}
+
+QString fields(const QString& line) {
+    const FoodLine f = parseFoodLine(line);
+    return f.name + u'|' + f.key + u'|' + QString::number(f.unitGram);
+}
+
+QString linesOf(const QString& text) {
+    QByteArray bytes = text.toLatin1();
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    LineReader reader(buffer);
+    QString out;
+    for (QByteArray line; reader.next(line);) out += u'[' + QString::fromLatin1(line) + u']';
+    return out;
+}
+
+QString orderOf(const QString& keys) {
+    QStringList places;
+    for (int i : exchangeSortOrder(keys.split(u','))) places << QString::number(i);
+    return places.join(u' ');
+}
+
+// The desktop's log, then the count and the first foods of a loaded table. A menu.txt of the text
+// in code page 932, or: <missing>, <dir> a directory, <link> a dangling link, <loop> a link to
+// itself, <fifo>, <notdir> menu.txt as the program's directory, <gone> a directory not there.
+QString load(const QString& file) {
+    static QTemporaryDir dir;
+    const QString menu = dir.filePath(u"menu.txt"_s);
+    QFile::remove(menu);
+    QDir(dir.path()).rmdir(u"menu.txt"_s);
+    QString appDir = file == u"<gone>" ? dir.filePath(u"gone"_s) : dir.path();
+    if (file == u"<dir>") QDir(dir.path()).mkdir(u"menu.txt"_s);
+    if (file == u"<link>" || file == u"<loop>")
+        QFile::link(file == u"<link>" ? dir.filePath(u"gone"_s) : menu, menu);
+    if (file == u"<fifo>") mkfifo(QFile::encodeName(menu).constData(), 0600);
+    if (file == u"<notdir>") appDir = menu;
+    if (!file.startsWith(u'<') || file == u"<notdir>") write(menu, cp932().encode(file));
+    testing::FakeWindow w;
+    QStringList foods;
+    if (Menu_Load(w.form, appDir)) foods << QString::number(w.form.food.m_MenuCount) + u':';
+    for (int32_t i = 1; !foods.isEmpty() && i <= std::min(w.form.food.m_MenuCount, 3); ++i)
+        foods << w.form.food.m_Hinmei[i] + u' ' + QString::number(w.form.food.m_UnitGram[i]);
+    return w.desktop.take() + u" / "_s + foods.join(u' ');
+}
+
+struct Row {
+    QString (*rule)(const QString&);
+    const char* input;
+    const char* expected;
+};
+
+const Row kRows[] = {
+    {fields, "ごはん,ごはん,50", "ごはん|ごはん|50"},
+    {fields, "  牛乳 , ぎゅうにゅう ,  120  ", "牛乳|ぎゅうにゅう|120"},
+    {fields, "\u3000牛乳\u3000,ぎゅう\u3000,120\u3000", "牛乳|ぎゅう|120"},
+    {fields, ",key,7", "|key|7"},
+    {fields, "a,b,1,234", "a|b|1234"},
+    {fields, "\ta,b,1", "\ta|b|1"},
+    {fields, "", "error 5"},
+    {fields, "   ", "error 5"},
+    {fields, "ごはん ごはん 50", "error 5"},
+    {fields, "ごはん,ごはん 50", "error 5"},
+    {fields, "a,b,", "error 13"},
+    {fields, "a,b,5\nc,d,6", "error 13"},
+    {fields, "a,b,2147483648", "error 6"},
+    {fields, "x{32766},k", "error 5"},
+    {fields, "x{32767},k,1", "error 6"},
+    {fields, "x{32766},k,1", "error 6"},
+    {fields, "a,k{32763},1", "a|k{32763}|1"},
+    {fields, "a,k{32764},1", "error 6"},
+    {fields, "a,k{32767},1", "error 6"},
+    {linesOf, "", ""},
+    {linesOf, "\r\n", "[]"},
+    {linesOf, "a,b,1", "[a,b,1]"},
+    {linesOf, "a\r\nb\r\n", "[a][b]"},
+    {linesOf, "a\rb\r", "[a][b]"},
+    {linesOf, "a\nb\r\nc\n", "[a\nb][c\n]"},
+    {linesOf, "\r\n\r\na\r\n\r\n", "[][][a][]"},
+    {linesOf, "a\r\r\nb\n\rc", "[a][][b\n][c]"},
+    {linesOf, "x{65535}\r\nyz\rw", "[x{65535}][yz][w]"},
+    {linesOf, "x{65536}\r\nyz", "[x{65536}][yz]"},
+    {linesOf, "x{200000}\r\n\r\n", "[x{200000}][]"},
+    {orderOf, "ごはん,しょくぱん,りんご,ぎゅうにゅう", "3 0 1 2"},
+    {orderOf, "b,b,a", "2 1 0"},
+    {orderOf, "k,k,k", "0 1 2"},
+    {orderOf, "b,b,a,a", "2 3 0 1"},
+    {orderOf, "b,a,b,a", "1 3 2 0"},
+    {orderOf, "a,,b", "1 0 2"},
+    {orderOf, "ab,a,カ,か", "1 0 3 2"},
+    {orderOf, "b,B,a", "1 2 0"},
+    {orderOf, "\uFF5E,\U0001F34E", "1 0"},
+    {load, "ごはん,ごはん,50\r\n食パン,しょくぱん,30\r\n牛乳,ぎゅうにゅう,120",
+     "DoEvents, Pointer 0 / 3: 牛乳 120 ごはん 50 食パン 30"},
+    {load, "", "DoEvents, Pointer 0 / 0:"},
+    {load, "A,a,1\r\nB,b,x\r\nC", "DoEvents, Pointer 0, error 13 / "},
+    {load, "(F,k,1\r\n){32766}", "DoEvents, Pointer 0 / 32766: F 1 F 1 F 1"},
+    {load, "(F,k,1\r\n){32767}", "DoEvents, Pointer 0, error 6 / "},
+    {load, "(F,k,1\r\n){40000}F,k,x", "DoEvents, Pointer 0, error 13 / "},
+    {load, "<missing>", "Pointer 0, error 53 / "},
+    {load, "<gone>", "Pointer 0, error 76 / "},
+    {load, "<notdir>", "Pointer 0, error 76 / "},
+    {load, "<link>", "Pointer 0, error 53 / "},
+    {load, "<loop>", "Pointer 0, error 75 / "},
+    {load, "<dir>", "Pointer 0, error 75 / "},
+    {load, "<fifo>", "Pointer 0, error 75 / "},
+};
+
+TEST(FoodRules, EachRowGivesItsText) {
+    for (const Row& row : kRows) {
+        SCOPED_TRACE(QString::fromUtf8(row.input).left(40).toStdString());
+        const QString got = testing::outcome([&] { return row.rule(expand(row.input)); });
+        const QString expected = expand(row.expected);
+        EXPECT_TRUE(got == expected)
+            << got.left(80).toStdString() << " is not " << expected.left(80).toStdString();
+    }
+}
+
+// Random lists with many equal keys against the plain exchange loop, entry for entry.
+TEST(FoodRules, KeyOrderIsTheExchangeLoops) {
+    std::mt19937 rng(7);
+    for (int n = 0; n < 400; n += 1 + n / 8) {
+        for (int letters : {1, 2, 3, 26}) {
+            std::vector<QString> keys(n);
+            for (QString& key : keys)
+                for (int c = int(rng() % 3); c > 0; --c)
+                    key += QChar(char16_t(u'a' + rng() % letters));
+            ASSERT_EQ(exchangeSortOrder(keys), testing::referenceExchangeOrder(keys)) << n;
+        }
+    }
+}
+
+// A device whose reads fail after the first chunk.
+struct FailingDevice : QIODevice {
+    bool served = false;
+    qint64 readData(char* data, qint64) override {
+        if (std::exchange(served, true)) return -1;
+        data[0] = 'a', data[1] = '\r', data[2] = 'b';
+        return 3;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+};
+
+TEST(FoodRules, AFailedReadIsError57) {
+    FailingDevice device;
+    device.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    LineReader reader(device);
+    QByteArray line;
+    ASSERT_TRUE(reader.next(line) && line == "a");
+    EXPECT_EQ(testing::outcome([&] { return std::to_string(reader.next(line)); }), "error 57");
+}
+
+// A desktop whose one pump between the two passes empties the file.
+struct ShrinkingDesktop : testing::FakeDesktop {
+    QString path;
+    void DoEvents() override { write(path, {}); }
+};
+
+TEST(MenuLoad, AFileThatShrinksBetweenThePassesIs62) {
+    QTemporaryDir dir;
+    ShrinkingDesktop desktop;
+    desktop.path = dir.filePath(u"menu.txt"_s);
+    write(desktop.path, "A,a,1\r\n");
+    testing::FakeWindow w;
+    Form form{w.form.ui, desktop, {}, {}};
+    Menu_Load(form, dir.path());
+    EXPECT_EQ(desktop.take(), u"Pointer 0, error 62");
+}
+
+}  // namespace
+}  // namespace morvi

@@ -1,0 +1,166 @@
+// morvi-menu: what `check` says about a list, always beside Morvi's own verdict on it, the
+// report it prints, and what `convert` writes.
+#include "base/cp932.h"
+#include "fake_controls.h"
+#include "food/menu_load.h"
+#include "menu_generator.h"
+#include "menu_tool/check_report.h"
+#include "menu_tool/menu_check.h"
+#include "menu_tool/menu_convert.h"
+
+#include <gtest/gtest.h>
+#include <QFile>
+#include <QTemporaryDir>
+#include <filesystem>
+#include <random>
+
+namespace morvi::menu_tool {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+class MenuTool : public ::testing::Test {
+  protected:
+    QTemporaryDir dir;
+    QString at(const QString& name) const { return dir.filePath(name); }
+    void write(const QString& name, const QByteArray& bytes) {
+        QFile file(at(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+    }
+    // The findings as "line:error detail", or the notice's head; Morvi must reach its verdict.
+    std::string check(const QByteArray& bytes) {
+        write(u"menu.txt"_s, bytes);
+        const MenuCheck c = checkMenuFile(at(u"menu.txt"_s));
+        testing::FakeWindow w;
+        const bool loads = Menu_Load(w.form, dir.path());
+        EXPECT_EQ(c.verdict, loads ? 0 : w.desktop.log.last().section(u' ', 1).toInt());
+        QStringList said;
+        for (const Finding& f : c.findings)
+            said << u"%1:%2 %3"_s.arg(f.line).arg(f.error).arg(f.detail);
+        return (c.notice.isEmpty() ? said.join(u"; ") : c.notice.section(u"のファイルです"_s, 0, 0))
+            .toStdString();
+    }
+};
+
+TEST_F(MenuTool, CheckSaysWhatIsWrongWithEachLineAndAgreesWithMorvi) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"ごはん,ごはん,51\r\n食パン,しょくぱん,32\r\n", ""},
+        {"\r\n", "1:5 空の行です"},
+        {"  ", "1:5 空白だけの行です"},
+        {"A a 1", "1:5 カンマがありません"},
+        {"A,a 1", "1:5 カンマが1つしかありません"},
+        {"A,a,", "1:13 3番目の項目（単位重量）が空です"},
+        {"A,a,abc", "1:13 3番目の項目「abc」が数値ではありません"},
+        {"A,a,3000000000", "1:6 3番目の項目「3000000000」が範囲外です（-2147483648～2147483647）"},
+        {"x{32767},k,1", "1:6 カンマが 32,767 文字目より後にあります"},
+        {"a,k{32764},1", "1:6 3番目の項目が 32,767 文字目より後から始まります"},
+        {"X,b,1\r\nY,b,2\r\nZ,a,3",
+         "2:0 並べ替えキー「b」の行が 2 つあります（1, 2 行目）— 一覧では 2, 1 行目の順に並びます"},
+        {"A,a,1\r\nB,a,2\r\nC,a,3\r\nD,a,4\r\nE,a,5\r\nF,a,6",
+         "2:0 並べ替えキー「a」の行が 6 つあります（1, 2, 3, 4, 5, … 行目）— "
+         "今はファイルの順ですが、その順は並べ替えで決まります"},
+        {"X,a,1\r\nX,b,0",
+         "2:0 品名「X」は 1 行目と同じです — 集計では1行にまとまります; 2:0 単位重量が 0 "
+         "です — この食品を追加すると Morvi は error 11 で終了します"},
+        {"Q,d,-3", "1:0 単位重量が負の数です（-3）— カロリーが負になります"},
+        {"とてもながいなまえのしょくひんです,e,5",
+         "1:0 品名の幅が 34 あり、印刷の品名欄（28）からはみ出します"},
+    };
+    for (const auto& [text, said] : rows)
+        EXPECT_EQ(check(cp932().encode(testing::expand(text))), said) << text;
+    const std::pair<QByteArray, const char*> files[] = {
+        {"A\x82,a,1",
+         "1:0 code page 932 として読めないバイトがあります — その文字は「\uFFFD」になります"},
+        {"\xE3\x81\x94,a,1\nB,b,2\n", "UTF-8（BOM なし）、改行が LF だけ"},
+        {QByteArray("\xFF\xFE"
+                    "A\0,\0a\0,\0"
+                    "1\0\r\0\n\0",
+                    16),
+         "UTF-16 LE（BOM あり）"},
+        {"A,a,1\r\nB,b,2\nC,c,3\r\n", "LF だけの改行が混在（最初は 2 行目）"},
+    };
+    for (const auto& [bytes, said] : files) EXPECT_EQ(check(bytes), said);
+}
+
+// Damaged generated lists: whatever the damage, the checker's verdict is Morvi's.
+TEST_F(MenuTool, CheckAgreesWithMorviOnDamagedLists) {
+    std::mt19937 rng(4242);
+    const QByteArray damage[] = {"\r\n", "\n", ",", "x", "  ", "\x82", "99999999999"};
+    for (uint32_t seed = 0; seed < 200; ++seed) {
+        QByteArray bytes = bench::generateMenu(int(rng() % 40), bench::KeyOrder(seed % 4), seed);
+        for (int m = int(rng() % 4); m > 0 && !bytes.isEmpty(); --m)
+            bytes.insert(qsizetype(rng() % bytes.size()), damage[rng() % std::size(damage)]);
+        check(bytes);
+    }
+    check(cp932().encode(testing::expand("(F,k,1\r\n){32766}F,k,x")));
+    check(cp932().encode(testing::expand("(F,k,1\r\n){32767}")));
+}
+
+TEST_F(MenuTool, TheReportEndsWithWhatMorviDoesAndSetsTheExitStatus) {
+    const auto report = [this](const QByteArray& bytes) {
+        if (!bytes.isEmpty()) write(u"menu.txt"_s, bytes);
+        const MenuCheck c = checkMenuFile(at(bytes.isEmpty() ? u"none.txt"_s : u"menu.txt"_s));
+        return (checkReport(u"m"_s, c).join(u'\n') + u" → %1"_s.arg(checkExitStatus(c)))
+            .toStdString();
+    };
+    EXPECT_EQ(report("A,a,1\r\nB b\r\n"),
+              "m:2: error 5: プロシージャの呼び出し、または引数が不正です。 — カンマがありません\n"
+              "m: 食品 1 件、エラー 1 件、警告 0 件 — Morvi は起動時に error 5 で止まります（2 "
+              "行目） → 1");
+    EXPECT_EQ(report("A,a,1\nB,b,2\n"),
+              "m: 改行が LF だけのファイルです — Morvi が読めるのは code page 932 "
+              "(Shift_JIS)、改行 CR LF "
+              "の一覧です。morvi-menu convert で変換できます\n"
+              "m: 食品 0 件、エラー 1 件、警告 0 件 — Morvi は起動時に error 13 で止まります（1 "
+              "行目） → 1");
+    EXPECT_EQ(report(""),
+              "m: error 53: ファイルが見つかりません。 — ファイルを読めません（Morvi も起動時に "
+              "error 53 で止まります） → 2");
+}
+
+TEST_F(MenuTool, ConvertWritesCodePage932WithCrLfOrRefusesWithoutWriting) {
+    const std::pair<QByteArray, const char*> rows[] = {
+        {"\xE3\x81\x94,\xE3\x81\x94,51\nA,a,1\n",
+         "0 out: UTF-8 の 2 行を code page 932、改行 CR LF で書き出しました ご,ご,51\r\nA,a,1\r\n"},
+        {"\xEF\xBB\xBF"
+         "A,a,1\r\nB,b,2",
+         "0 out: UTF-8（BOM あり） の 2 行を code page 932、改行 CR LF で書き出しました "
+         "A,a,1\r\nB,b,2"},
+        {QByteArray("\xFE\xFF\x30\x54\0,\0a\0,\0"
+                    "1",
+                    12),
+         "0 out: UTF-16 BE の 1 行を code page 932、改行 CR LF で書き出しました ご,a,1"},
+        {"\x82\xB2,a,1\rB,b,2\n",
+         "0 out: code page 932 の 2 行を code page 932、改行 CR LF で書き出しました "
+         "ご,a,1\r\nB,b,2\r\n"},
+        {"\xE3\x80\x9C,\xE2\x88\x92,1\n",
+         "0 out: UTF-8 の 1 行を code page 932、改行 CR LF で書き出しました ～,－,1\r\n"},
+        {"A,a,1\n\xF0\x9F\x8D\xA3,\xC3\xA9,2\n",
+         "1 in:2: 「🍣」(U+1F363) は code page 932 にない文字です\nin:2: 「é」(U+00E9) は code page "
+         "932 "
+         "にない文字です\nin: code page 932 にない文字が 2 個あります — out は書き出していません "
+         "old"},
+    };
+    for (const auto& [bytes, written] : rows) {
+        write(u"in"_s, bytes);
+        write(u"out"_s, "old");
+        const ConvertResult r = convertMenu(at(u"in"_s), at(u"out"_s));
+        QFile out(at(u"out"_s));
+        out.open(QIODevice::ReadOnly);
+        const QString said = r.messages.join(u'\n').replace(dir.path() + u'/', QString());
+        EXPECT_EQ(QStringLiteral("%1 %2 %3").arg(r.status).arg(said, cp932().decode(out.readAll())),
+                  QString::fromUtf8(written));
+    }
+    write(u"in"_s, "A,a,1\n");
+    QFile::link(at(u"in"_s), at(u"link"_s));
+    std::filesystem::create_hard_link(at(u"in"_s).toStdString(), at(u"hard"_s).toStdString());
+    for (const char* out : {"in", "link", "hard", "./in", "no/dir/out"})
+        EXPECT_EQ(convertMenu(at(u"in"_s), at(QLatin1String(out))).status, 2) << out;
+    EXPECT_EQ(
+        convertMenu(at(u"none"_s), at(u"out"_s)).messages.join(u'\n').remove(dir.path() + u'/'),
+        u"none: error 53: ファイルが見つかりません。");
+}
+
+}  // namespace
+}  // namespace morvi::menu_tool

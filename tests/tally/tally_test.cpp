@@ -1,0 +1,163 @@
+// The tally on fake controls. Each row runs its steps on a fresh window and gives what the window
+// shows after them (lines / totals / gram field), then what the last step said and where the
+// focus went.
+#include "fake_controls.h"
+#include "food/form_init.h"
+#include "tally/add_item.h"
+#include "tally/entry_keys.h"
+#include "tally/remove_item.h"
+
+#include <gtest/gtest.h>
+
+namespace morvi {
+namespace {
+
+struct Tally : ::testing::Test, testing::FakeWindow {
+    void SetUp() override {
+        const std::pair<const char*, int32_t> foods[] = {
+            {"P", 250},        {"Q", 30}, {"R", 160}, {"150", 100}, {"\u3000S", 80},
+            {"W", 2000000000}, {"X", 1},  {"Y", 1},   {"Z", 0}};
+        form.food = FoodTable{9, {QString()}, {}, {0}};
+        for (auto [name, weight] : foods)
+            form.food.m_Hinmei.push_back(QString::fromUtf8(name)),
+                form.food.m_UnitGram.push_back(weight);
+        form.food.m_Yomi = form.food.m_Hinmei;
+        Form_Init(form);
+    }
+    // "P 150" adds 150 g of P ("-" chooses nothing); "del 2 yes" clicks line 2 and answers;
+    // "clear"; "fill 5" makes five lines of P 0 g; "cell 2 1 9" writes 9 into row 2, column 1.
+    QString step(const QString& step) {
+        const QStringList a = step.split(u' ');
+        desktop.log.clear(), focus.clear();
+        if (a[0] == u"del") {
+            desktop.answers = {a[2] == u"yes" ? answer::kYes : answer::kNo};
+            grd_Hyo.SetRow(a[1].toInt());
+            grd_Hyo_Click(form);
+        } else if (a[0] == u"clear") {
+            cmd_Clear_Click(form);
+        } else if (a[0] == u"fill") {
+            grd_Hyo.cells.assign(a[1].toInt() + 1, {"P", "0", "0"});
+            form.tally.m_NextRow = form.tally.m_RowCount = int16_t(a[1].toInt() + 1);
+            lbl_Goukei.caption = lbl_Goukei2.caption = QStringLiteral("0");
+            lbl_Goukei3.caption = a[1];
+        } else if (a[0] == u"cell") {
+            grd_Hyo.SetTextMatrix(a[1].toInt(), a[2].toInt(), a[3]);
+        } else {
+            const auto& names = form.food.m_Hinmei;
+            cbo_HINMEI.index = int(std::find(names.begin(), names.end(), a[0]) - names.begin()) - 1;
+            if (cbo_HINMEI.index == int(names.size()) - 1) cbo_HINMEI.index = -1;
+            txt_Glam.text = step.section(u' ', 1);
+            cmd_SET_Click(form);
+        }
+        return desktop.take() + (focus.isEmpty() ? QString() : QStringLiteral(" @") + focus);
+    }
+};
+
+TEST_F(Tally, EachRowShowsWhatItsStepsLeave) {
+    const char* const kAdded = "Pointer 11, DoEvents, Pointer 0 @cbo_HINMEI";
+    const char* const kRefused = "Pointer 11, DoEvents, Pointer 0, error 6, Pointer 0 @cbo_HINMEI";
+    const struct {
+        const char* steps;
+        const char* shown;
+        const char* said;
+    } rows[] = {
+        {"P 150", "P 150 48 / 48 150 1 / 150", kAdded},
+        {"P 150; P 100; Q 100; R 5", "P 250 80|Q 100 267|R 5 2 / 349 355 3 / 5", kAdded},
+        {"Q 50; Q 50", "Q 100 267 / 267 100 1 / 50", kAdded},
+        {"R 15", "R 15 8 / 8 15 1 / 15", kAdded},
+        {"P 0150; Q .", "P 150 48|Q 0 0 / 48 150 2 / .", kAdded},
+        {"P 12.34567; Q 0.00025", "P 12.34567 4|Q 0.00025 0 / 4 12.3459 2 / 0.00025", kAdded},
+        {"P 150; 150 100", "P 150 48|150 100 80 / 128 250 2 / 100", kAdded},
+        {"\u3000S 80; \u3000S 80", "S 160 160 / 160 160 1 / 80", kAdded},
+        {"- 150", "   /    / 150", "Beep, 入力確認 16: 品名を入力してください。 @cbo_HINMEI"},
+        {"P    ", "   /    /    ", "Beep, 入力確認 16: グラムを入力してください。 @txt_Glam"},
+        {"P 150; Z 10", "P 150 48 / 48 150 1 / 10",
+         "Pointer 11, DoEvents, Pointer 0, error 11, Pointer 0 @cbo_HINMEI"},
+        {"X 99999999", "   /    / 99999999", kRefused},
+        {"X 20000000; Y 20000000", "X 20000000 1600000000 / 1600000000 20000000 1 / 20000000",
+         kRefused},
+        {"X 20000000; X 20000000", "X 20000000 1600000000 / 1600000000 20000000 1 / 20000000",
+         kRefused},
+        {"W 500000000000000; W 500000000000000",
+         "W 500000000000000 20000000 / 20000000 500000000000000 1 / 500000000000000", kRefused},
+        {"fill 32765; Q 3", "P 0 0|…|Q 3 8 / 8 3 32766 / 3", kAdded},
+        {"fill 32765; Q 3; R 5", "P 0 0|…|Q 3 8 / 8 3 32766 / 5", kRefused},
+        {"fill 32765; Q 3; R 5; P 250", "P 250 80|…|Q 3 8 / 88 253 32766 / 250", kAdded},
+        {"P 150; P 100; Q 100; R 5; del 2 yes", "P 250 80|R 5 2 / 82 255 2 / 5",
+         "行削除確認 292: Q を削除しますか, Pointer 0"},
+        {"P 150; P 100; Q 100; R 5; del 2 yes; Q 30", "P 250 80|R 5 2|Q 30 80 / 162 285 3 / 30",
+         kAdded},
+        {"P 150; Q 100; del 1 yes", "Q 100 267 / 267 100 1 / 100",
+         "行削除確認 292: P を削除しますか, Pointer 0"},
+        {"P 150; Q 100; del 2 no", "P 150 48|Q 100 267 / 315 250 2 / 100",
+         "行削除確認 292: Q を削除しますか, Pointer 0"},
+        {"P 12.34567; Q 0.00025; del 2 yes", "P 12.34567 4 / 4 12.34565 1 / 0.00025",
+         "行削除確認 292: Q を削除しますか, Pointer 0"},
+        {"P 150; Q 100; cell 2 1 1e400; del 2 yes", "P 150 48|Q 1e400 267 / 315 250 2 / 100",
+         "行削除確認 292: Q を削除しますか, error 6"},
+        {"P 150; del 1 yes", "   /    / ",
+         "行削除確認 292: P を削除しますか, Pointer 0, Pointer 0 @cbo_HINMEI"},
+        {"del 1 yes", "   /    / ", "Pointer 0"},
+        {"P 150; Q 100; clear", "   /    / ", "Pointer 0, Pointer 0 @cbo_HINMEI"},
+    };
+    for (const auto& row : rows) {
+        SetUp();
+        QString said;
+        for (const QString& s : QString::fromUtf8(row.steps).split(QStringLiteral("; ")))
+            said = step(s);
+        EXPECT_EQ(shown().toStdString() + " → " + said.toStdString(),
+                  std::string(row.shown) + " → " + row.said);
+    }
+}
+
+TEST_F(Tally, EachKeyInTheEntryFieldsGivesItsCode) {
+    const struct {
+        const char* field;  // the gram field's text, or "picker"
+        int16_t key;
+        const char* said;  // the code let through, then what was said
+    } rows[] = {
+        {"", '1', "49"},
+        {"1234567", '8', "56"},
+        {"12345678", '9', "0"},
+        {"12345678", 8, "8"},
+        {"1", '.', "46"},
+        {"1", ' ', "0"},
+        {"1", '-', "0"},
+        {"1", 'E', "0"},
+        {"", '/', "0"},
+        {"", ':', "0"},
+        {"", int16_t(0xFF11), "0"},
+        {"1", 22, "0"},
+        {"150", 13, "0 @cmd_SET"},
+        {"150", 9, "0 @cmd_SET"},
+        {" ", 13, "0 @cmd_SET"},
+        {"", 13, "0 入力確認 16: グラムを入力してください @txt_Glam"},
+        {"picker", 13, "0 @txt_Glam"},
+        {"picker", 9, "0 @txt_Glam"},
+        {"picker", 'a', "97"},
+    };
+    desktop.log.clear();
+    for (const auto& row : rows) {
+        int16_t key = row.key;
+        focus.clear();
+        txt_Glam.text = QString::fromUtf8(row.field);
+        (txt_Glam.text == u"picker" ? cbo_HINMEI_KeyPress : txt_Glam_KeyPress)(form, key);
+        QStringList said{QString::number(key), desktop.take(), focus};
+        if (!focus.isEmpty()) said.back().prepend(u'@');
+        said.removeAll(QString());
+        EXPECT_EQ(said.join(u' ').toStdString(), row.said) << row.field << " " << row.key;
+    }
+}
+
+TEST_F(Tally, EnteringTheGramFieldSelectsItsTextAndResetsThePointer) {
+    txt_Glam.text = QStringLiteral("150");
+    txt_Glam.start = 2;
+    desktop.log.clear();
+    txt_Glam_GotFocus(form);
+    EXPECT_EQ(QStringLiteral("%1 %2, ").arg(txt_Glam.start).arg(txt_Glam.length).toStdString() +
+                  desktop.take().toStdString(),
+              "0 3, Pointer 0");
+}
+
+}  // namespace
+}  // namespace morvi
