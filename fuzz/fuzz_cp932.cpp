@@ -1,11 +1,14 @@
-// The print width of a text: its code page 932 byte length. Each character that glibc's own
-// CP932 converter maps both ways counts as many bytes as that converter gives it; any other
-// (unpaired surrogates, characters beyond the code page, best-fit mappings) counts 1 or 2.
+// Code page 932 against glibc's own converter. The input as UTF-16 text: its print width, the
+// byte length in the code page, counts each character glibc maps both ways as many bytes as glibc
+// gives it, any other (unpaired surrogates, characters beyond the code page, best-fit mappings)
+// 1 or 2. The input as bytes: where glibc decodes them, the program reads the same text.
 
+#include "base/cp932.h"
 #include "fuzz_check.h"
 #include "print/m_morvi.h"
 
 #include <iconv.h>
+#include <QList>
 #include <QString>
 #include <cstring>
 
@@ -13,56 +16,24 @@ namespace {
 
 using morvi::fuzz::require;
 
-size_t convert(iconv_t converter, const char* in, size_t inSize, char* out, size_t outSize) {
-    iconv(converter, nullptr, nullptr, nullptr, nullptr);
-    char* inPtr = const_cast<char*>(in);
-    char* outPtr = out;
-    size_t inLeft = inSize;
-    size_t outLeft = outSize;
-    if (iconv(converter, &inPtr, &inLeft, &outPtr, &outLeft) == size_t(-1)) return 0;
-    return outSize - outLeft;
+iconv_t converter(const char* to, const char* from) {
+    const iconv_t c = iconv_open(to, from);
+    require(c != iconv_t(-1), "fuzz set-up: glibc has CP932");
+    return c;
 }
+const iconv_t kEncoder = converter("CP932", "UTF-32LE");
+const iconv_t kDecoder = converter("UTF-32LE", "CP932");
+const iconv_t kReader = converter("UTF-16LE", "CP932");
 
-iconv_t openConverter(const char* to, const char* from) {
-    const iconv_t converter = iconv_open(to, from);
-    require(converter != iconv_t(-1), "byte length: glibc has CP932");
-    return converter;
-}
-
-// Bytes of one code point in CP932 by glibc, 0 when it has none or only a one-way (best-fit)
-// mapping, which the code page does not represent.
-size_t cp932Bytes(char32_t codePoint) {
-    static const iconv_t encoder = openConverter("CP932", "UTF-32LE");
-    static const iconv_t decoder = openConverter("UTF-32LE", "CP932");
-    char bytes[16];
-    const size_t length = convert(encoder, reinterpret_cast<const char*>(&codePoint),
-                                  sizeof codePoint, bytes, sizeof bytes);
-    char32_t back = 0;
-    const bool roundTrip =
-        length > 0 &&
-        convert(decoder, bytes, length, reinterpret_cast<char*>(&back), sizeof back) == sizeof back;
-    return roundTrip && back == codePoint ? length : 0;
-}
-
-struct WidthRange {
-    qsizetype low = 0;
-    qsizetype high = 0;
-};
-
-WidthRange independentWidth(const QString& text) {
-    WidthRange range;
-    for (qsizetype i = 0; i < text.size();) {
-        const QChar c = text[i];
-        const bool pair =
-            c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
-        const char32_t codePoint =
-            pair ? QChar::surrogateToUcs4(c, text[i + 1]) : char32_t(c.unicode());
-        const size_t bytes = c.isSurrogate() && !pair ? 0 : cp932Bytes(codePoint);
-        range.low += bytes ? qsizetype(bytes) : 1;
-        range.high += bytes ? qsizetype(bytes) : 2;
-        i += pair ? 2 : 1;
-    }
-    return range;
+// The bytes glibc converts `in` to, empty when it refuses.
+QByteArray convert(iconv_t c, QByteArrayView in) {
+    iconv(c, nullptr, nullptr, nullptr, nullptr);
+    QByteArray out(in.size() * 4 + 8, '\0');
+    char* inPtr = const_cast<char*>(in.data());
+    char* outPtr = out.data();
+    size_t inLeft = size_t(in.size()), outLeft = size_t(out.size());
+    if (iconv(c, &inPtr, &inLeft, &outPtr, &outLeft) == size_t(-1)) return {};
+    return out.left(out.size() - qsizetype(outLeft));
 }
 
 }  // namespace
@@ -70,8 +41,24 @@ WidthRange independentWidth(const QString& text) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     QString text(qsizetype(size / 2), Qt::Uninitialized);
     std::memcpy(text.data(), data, size / 2 * 2);
+    qsizetype low = 0, high = 0;
+    // An unpaired surrogate reads as U+FFFD, which the code page lacks.
+    for (char32_t codePoint : text.toUcs4()) {
+        const QByteArrayView one(reinterpret_cast<const char*>(&codePoint), sizeof codePoint);
+        const QByteArray bytes = convert(kEncoder, one);
+        const bool both = !bytes.isEmpty() && convert(kDecoder, bytes) == one;
+        low += both ? bytes.size() : 1;
+        high += both ? bytes.size() : 2;
+    }
     const int32_t width = morvi::M_Morvi::Str_ByteLen(text);
-    const WidthRange want = independentWidth(text);
-    require(width >= want.low && width <= want.high, "byte length: as glibc's CP932 counts it");
+    require(width >= low && width <= high, "byte length: as glibc's CP932 counts it");
+
+    const QByteArrayView bytes(data, qsizetype(size));
+    const QByteArray read = convert(kReader, bytes);
+    require(
+        (read.isEmpty() && size > 0) ||
+            morvi::cp932().decode(bytes) ==
+                QStringView(reinterpret_cast<const char16_t*>(read.constData()), read.size() / 2),
+        "decoding: as glibc's CP932 reads valid bytes");
     return 0;
 }
