@@ -18,7 +18,6 @@ inline constexpr int32_t kTypeMismatch = 13;      // a text that is not a number
 inline constexpr int32_t kFileNotFound = 53;      // menu.txt is missing
 inline constexpr int32_t kDeviceIo = 57;          // a read failed part-way
 inline constexpr int32_t kInputPastEnd = 62;      // the file shrank between two passes
-inline constexpr int32_t kPermissionDenied = 70;  // the file may not be read
 inline constexpr int32_t kPathFileAccess = 75;    // the path names something that is not a file
 inline constexpr int32_t kPathNotFound = 76;      // a directory on the path is missing
 inline constexpr int32_t kPrinterError = 482;     // no default printer, or the printer failed

@@ -37,8 +37,6 @@ void QtPicker::Clear() {
     newIndex_ = -1;
 }
 
-int QtPicker::ListCount() const { return combo_->count(); }
-
 int32_t QtPicker::ItemData(int index) const {
     checkIndex(index);
     return combo_->itemData(index).value<int32_t>();
@@ -47,11 +45,6 @@ int32_t QtPicker::ItemData(int index) const {
 void QtPicker::SetItemData(int index, int32_t value) {
     checkIndex(index);
     combo_->setItemData(index, QVariant::fromValue(value));
-}
-
-QString QtPicker::List(int index) const {
-    checkIndex(index);
-    return combo_->itemText(index);
 }
 
 int QtPicker::ListIndex() const { return combo_->currentIndex(); }

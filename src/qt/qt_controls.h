@@ -34,11 +34,9 @@ class QtPicker : public Picker {
     void SetFocus() override;
     void AddItem(const QString& text) override;
     void Clear() override;
-    int ListCount() const override;
     int NewIndex() const override { return newIndex_; }
     int32_t ItemData(int index) const override;
     void SetItemData(int index, int32_t value) override;
-    QString List(int index) const override;
     int ListIndex() const override;
     QString Text() const override;
 

@@ -48,22 +48,6 @@ struct WholeCase {
     int32_t error;
 };
 
-TEST(ToInt16, RoundsThenChecksTheRange) {
-    const WholeCase cases[] = {
-        {32767.0, 32767, 0},   {32767.4, 32767, 0},   {32767.5, 0, 6},      {32768.0, 0, 6},
-        {-32768.0, -32768, 0}, {-32768.5, -32768, 0}, {-32769.0, 0, 6},     {-32768.6, 0, 6},
-        {12.5, 12, 0},         {13.5, 14, 0},         {std::nan(""), 0, 6},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.input);
-        int16_t got = 0;
-        EXPECT_EQ(errorNumberOf([&] { got = toInt16(c.input); }), c.error);
-        if (c.error == 0) {
-            EXPECT_EQ(got, c.expected);
-        }
-    }
-}
-
 TEST(ToInt16, WholeNumbersOutsideTheRangeOverflow) {
     const struct {
         int64_t input;

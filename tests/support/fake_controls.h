@@ -64,11 +64,10 @@ class FakePicker : public Picker {
     void SetFocus() override { focus_.focused = QStringLiteral("cbo_HINMEI"); }
     void AddItem(const QString& text) override;
     void Clear() override;
-    int ListCount() const override { return static_cast<int>(items.size()); }
+    int ListCount() const { return static_cast<int>(items.size()); }
     int NewIndex() const override { return newIndex_; }
     int32_t ItemData(int index) const override { return items.at(index).second; }
     void SetItemData(int index, int32_t value) override { items.at(index).second = value; }
-    QString List(int index) const override { return items.at(index).first; }
     int ListIndex() const override { return listIndex; }
     QString Text() const override;
 
