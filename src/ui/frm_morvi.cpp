@@ -93,6 +93,19 @@ QValidator* gramValidator(QObject* parent) {
                                            parent);
 }
 
+// The focus comes back rather than moves when the window is activated again or a menu or
+// message box closes over the field.
+bool focusMoved(const QEvent& event) {
+    const Qt::FocusReason reason = static_cast<const QFocusEvent&>(event).reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+           reason != Qt::MenuBarFocusReason;
+}
+
+bool isEnter(const QKeyEvent& event) {
+    return (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) &&
+           (event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
 }  // namespace
 
 Frm_Morvi::Frm_Morvi(Desktop& desktop, Printer& printer) : desktop_(desktop), printer_(printer) {
@@ -135,6 +148,8 @@ void Frm_Morvi::buildControls() {
     cmd_SET = button(client, "cmd_SET", QStringLiteral("SET"), 3600, 120, 975, 255);
     grd_Hyo = place<QTableWidget>(client, "grd_Hyo", 120, 840, 4530, 1875);
     grd_Hyo->setFocusPolicy(Qt::ClickFocus);
+    // Out of the tab order: Tab leaves the grid for the next control, never for another cell.
+    grd_Hyo->setTabKeyNavigation(false);
     grd_Hyo->setSelectionMode(QAbstractItemView::NoSelection);
     grd_Hyo->verticalHeader()->setMinimumSectionSize(0);
     grd_Hyo->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -188,6 +203,7 @@ void Frm_Morvi::buildMenus() {
 void Frm_Morvi::connectEvents() {
     cbo_HINMEI->installEventFilter(this);
     txt_Glam->installEventFilter(this);
+    for (QPushButton* b : {cmd_SET, cmd_Clear, cmd_End}) b->installEventFilter(this);
     connect(cmd_SET, &QPushButton::clicked, this,
             [this] { dispatch([this] { cmd_SET_Click(*form_); }); });
     connect(cmd_Clear, &QPushButton::clicked, this,
@@ -250,10 +266,15 @@ bool Frm_Morvi::eventFilter(QObject* watched, QEvent* event) {
         const auto& key = static_cast<const QKeyEvent&>(*event);
         if (watched == cbo_HINMEI) return filterKey(cbo_HINMEI_KeyPress, key);
         if (watched == txt_Glam) return filterKey(txt_Glam_KeyPress, key);
+        // Enter presses the focused button, as Space does, though none is the default button.
+        if (auto* b = qobject_cast<QPushButton*>(watched); b && isEnter(key)) {
+            b->click();
+            return true;
+        }
     }
     if (watched == txt_Glam && event->type() == QEvent::InputMethod)
         return filterGramCommit(static_cast<const QInputMethodEvent&>(*event));
-    if (watched == txt_Glam && event->type() == QEvent::FocusIn) {
+    if (watched == txt_Glam && event->type() == QEvent::FocusIn && focusMoved(*event)) {
         // After the field's own focus handling (and a click's caret placement), like a posted
         // GotFocus, so the selection stays.
         QMetaObject::invokeMethod(

@@ -21,6 +21,72 @@
 namespace morvi {
 namespace {
 
+struct NoPrinter : Printer {
+    void printLines(const QStringList&) override {}
+};
+
+class OnTheWindow : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        QFile menu(dir.filePath(QStringLiteral("menu.txt")));
+        ASSERT_TRUE(menu.open(QIODevice::WriteOnly));
+        menu.write(cp932().encode(QStringLiteral("あじ,あじ,66\r\nごはん,ごはん,48\r\n")));
+        menu.close();
+        window.load([] { return false; }, dir.path());
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+    QWidget* find(const char* name) { return window.findChild<QWidget*>(QLatin1String(name)); }
+    QString focused() { return QApplication::focusWidget()->objectName(); }
+
+    QTemporaryDir dir;
+    testing::FakeDesktop desktop;
+    NoPrinter printer;
+    Frm_Morvi window{desktop, printer};
+};
+
+// Down, Enter, 150, Enter, Enter adds the food: the last Enter presses "SET", the one before it
+// only moves there.
+TEST_F(OnTheWindow, EnterPressesTheFocusedButtonButTheGramFieldOnlyFocusesSet) {
+    const auto press = [](QKeyCombination k) {
+        QTest::keyClick(QApplication::focusWidget(), k.key(), k.keyboardModifiers());
+    };
+    for (QKeyCombination enter :
+         {QKeyCombination(Qt::Key_Return), Qt::KeypadModifier | Qt::Key_Enter}) {
+        press(Qt::Key_Down);
+        press(enter);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("150"));
+        press(enter);
+        EXPECT_EQ(focused(), QStringLiteral("cmd_SET"));
+        press(enter);
+    }
+    EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("lbl_Goukei3"))->text(),
+              QStringLiteral("2"));
+}
+
+TEST_F(OnTheWindow, TabAndShiftTabLeaveTheGridForTheNeighboursInTheTabOrder) {
+    for (const auto& [key, next] :
+         {std::pair{Qt::Key_Tab, "cbo_HINMEI"}, {Qt::Key_Backtab, "cmd_End"}}) {
+        find("grd_Hyo")->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(find("grd_Hyo"), key);
+        EXPECT_EQ(focused(), next);
+    }
+}
+
+TEST_F(OnTheWindow, OnlyARealMoveOfTheFocusSelectsTheGramText) {
+    auto* field = window.findChild<QLineEdit*>(QStringLiteral("txt_Glam"));
+    for (const auto& [reason, selected] : {std::pair{Qt::MouseFocusReason, "15"},
+                                           {Qt::ActiveWindowFocusReason, ""},
+                                           {Qt::PopupFocusReason, ""},
+                                           {Qt::MenuBarFocusReason, ""}}) {
+        field->setText(QStringLiteral("15"));
+        QFocusEvent in(QEvent::FocusIn, reason);
+        QCoreApplication::sendEvent(field, &in);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(field->selectedText(), selected) << reason;
+    }
+}
+
 // Qt's own words in Japanese, with their access keys; no Cancel, so Escape and the close box
 // leave the question open.
 TEST(Question, ReadsJapaneseAndOnlyItsButtonsAnswerIt) {
