@@ -93,6 +93,21 @@ QValidator* gramValidator(QObject* parent) {
                                            parent);
 }
 
+// A screen reader reads a total as what it counts, then its figure.
+class QtTotal : public QtLabel {
+  public:
+    QtTotal(QLabel* label, QString counts)
+        : QtLabel(label), label_(label), counts_(std::move(counts)) {}
+    void SetCaption(const QString& text) override {
+        QtLabel::SetCaption(text);
+        label_->setAccessibleName(text.isEmpty() ? counts_ : counts_ + QLatin1Char(' ') + text);
+    }
+
+  private:
+    QLabel* label_;
+    QString counts_;
+};
+
 // The focus comes back rather than moves when the window is activated again or a menu or
 // message box closes over the field.
 bool focusMoved(const QEvent& event) {
@@ -123,9 +138,9 @@ Frm_Morvi::Frm_Morvi(Desktop& desktop, Printer& printer) : desktop_(desktop), pr
     gramField_ = std::make_unique<QtTextBox>(txt_Glam);
     setButton_ = std::make_unique<QtFocusable>(cmd_SET);
     grid_ = std::make_unique<QtGrid>(grd_Hyo);
-    kcalTotal_ = std::make_unique<QtLabel>(lbl_Goukei);
-    gramTotal_ = std::make_unique<QtLabel>(lbl_Goukei2);
-    lineCount_ = std::make_unique<QtLabel>(lbl_Goukei3);
+    kcalTotal_ = std::make_unique<QtTotal>(lbl_Goukei, QStringLiteral("合計 Kcal"));
+    gramTotal_ = std::make_unique<QtTotal>(lbl_Goukei2, QStringLiteral("合計 g"));
+    lineCount_ = std::make_unique<QtTotal>(lbl_Goukei3, QStringLiteral("合計 品目"));
     form_ = std::make_unique<Form>(Form{
         Controls{*picker_, *gramField_, *setButton_, *grid_, *kcalTotal_, *gramTotal_, *lineCount_},
         desktop_,
@@ -150,6 +165,7 @@ void Frm_Morvi::buildControls() {
     grd_Hyo->setFocusPolicy(Qt::ClickFocus);
     // Out of the tab order: Tab leaves the grid for the next control, never for another cell.
     grd_Hyo->setTabKeyNavigation(false);
+    grd_Hyo->setAccessibleName(QStringLiteral("選択した品目"));
     grd_Hyo->setSelectionMode(QAbstractItemView::NoSelection);
     grd_Hyo->verticalHeader()->setMinimumSectionSize(0);
     grd_Hyo->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -182,6 +198,9 @@ void Frm_Morvi::buildControls() {
         label(client, "lbl_Goukei", QStringLiteral("Label3"), 3600, 2700, 735, 255, boxedRight);
     Label1 = label(client, "Label1", QStringLiteral("品名"), 120, 120, 615, 255, boxedCentre);
     Label2 = label(client, "Label2", QStringLiteral("グラム"), 120, 480, 615, 255, boxedCentre);
+    // Each caption names its field for a screen reader.
+    Label1->setBuddy(cbo_HINMEI);
+    Label2->setBuddy(txt_Glam);
 
     setTabOrder(cbo_HINMEI, txt_Glam);
     setTabOrder(txt_Glam, cmd_SET);

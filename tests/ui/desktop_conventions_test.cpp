@@ -87,6 +87,19 @@ TEST_F(OnTheWindow, OnlyARealMoveOfTheFocusSelectsTheGramText) {
     }
 }
 
+TEST_F(OnTheWindow, ScreenReadersHearWhatEachFieldIs) {
+    // A combo box on Linux is named by the label it is tied to.
+    const auto heard = [this](const char* name) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(find(name));
+        const auto labels = a->relations(QAccessible::Label);
+        return (labels.isEmpty() ? a : labels.first().first)->text(QAccessible::Name);
+    };
+    const std::pair<const char*, const char*> rows[] = {
+        {"cbo_HINMEI", "品名"},       {"txt_Glam", "グラム"},    {"grd_Hyo", "選択した品目"},
+        {"lbl_Goukei3", "合計 品目"}, {"lbl_Goukei2", "合計 g"}, {"lbl_Goukei", "合計 Kcal"}};
+    for (const auto& [name, heardAs] : rows) EXPECT_EQ(heard(name), heardAs) << name;
+}
+
 // Qt's own words in Japanese, with their access keys; no Cancel, so Escape and the close box
 // leave the question open.
 TEST(Question, ReadsJapaneseAndOnlyItsButtonsAnswerIt) {
