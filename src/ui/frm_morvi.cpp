@@ -20,9 +20,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QScreen>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 
 namespace morvi {
@@ -34,6 +36,8 @@ constexpr int kClientHeightTwips = 3570;
 constexpr int kGridRowHeightTwips = 240;
 constexpr ColorBgr kDarkBlue = 0x00C00000;
 constexpr ColorBgr kNavy = 0x00800000;
+constexpr ColorBgr kGridBeyondCells = 0x00808080;
+constexpr ColorBgr kGridLines = 0x00C0C0C0;
 
 QFont gothic(qreal points) {
     QFont font;
@@ -91,6 +95,39 @@ QLabel* label(QWidget* parent, const char* name, const QString& caption, int lef
 QValidator* gramValidator(QObject* parent) {
     return new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9.]{0,8}")),
                                            parent);
+}
+
+// The grid's viewport shows grey beyond the last row and column; each cell is painted over it in
+// the window colour, then its own colours and text, then its grid lines on the right and below
+// (the style's grid lines would take the style's colour).
+class CellOverGrey : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        const QRect& r = option.rect;
+        painter->fillRect(r, option.palette.base());
+        QStyledItemDelegate::paint(painter, option, index);
+        painter->save();
+        painter->setPen(colorFromBgr(kGridLines));
+        painter->drawPolyline(QPolygon({r.topRight(), r.bottomRight(), r.bottomLeft()}));
+        painter->restore();
+    }
+};
+
+void lookOfTheGrid(QTableWidget* grid) {
+    grid->setItemDelegate(new CellOverGrey(grid));
+    grid->setShowGrid(false);
+    // Grey beyond the last row and column, in the header row too: the viewport's background and
+    // the colour the style gives the header beyond its last section. The cells take the grid's
+    // own colours, the header's sections its button colours.
+    const QColor grey = colorFromBgr(kGridBeyondCells);
+    QPalette beyond = grid->viewport()->palette();
+    beyond.setColor(QPalette::Base, grey);
+    grid->viewport()->setPalette(beyond);
+    QPalette header = grid->horizontalHeader()->palette();
+    header.setColor(QPalette::Window, grey);
+    grid->horizontalHeader()->setPalette(header);
 }
 
 // A screen reader reads a total as what it counts, then its figure.
@@ -166,6 +203,7 @@ void Frm_Morvi::buildControls() {
     // Out of the tab order: Tab leaves the grid for the next control, never for another cell.
     grd_Hyo->setTabKeyNavigation(false);
     grd_Hyo->setAccessibleName(QStringLiteral("選択した品目"));
+    lookOfTheGrid(grd_Hyo);
     grd_Hyo->setSelectionMode(QAbstractItemView::NoSelection);
     grd_Hyo->verticalHeader()->setMinimumSectionSize(0);
     grd_Hyo->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -201,6 +239,9 @@ void Frm_Morvi::buildControls() {
     // Each caption names its field for a screen reader.
     Label1->setBuddy(cbo_HINMEI);
     Label2->setBuddy(txt_Glam);
+    // The grid is a window and the labels are not: where the totals row overlaps it, the grid
+    // is on top and takes the click.
+    grd_Hyo->raise();
 
     setTabOrder(cbo_HINMEI, txt_Glam);
     setTabOrder(txt_Glam, cmd_SET);

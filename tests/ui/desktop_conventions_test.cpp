@@ -100,6 +100,19 @@ TEST_F(OnTheWindow, ScreenReadersHearWhatEachFieldIs) {
     for (const auto& [name, heardAs] : rows) EXPECT_EQ(heard(name), heardAs) << name;
 }
 
+TEST_F(OnTheWindow, GridIsGreyBeyondItsCellsAndLiesOverTheTotalsRow) {
+    auto* grid = window.findChild<QTableWidget*>(QStringLiteral("grd_Hyo"));
+    const QImage shot = grid->viewport()->grab().toImage();
+    const QImage header = grid->horizontalHeader()->grab().toImage();
+    EXPECT_EQ(shot.pixelColor(shot.width() - 2, shot.height() - 2), QColor(0x808080));
+    EXPECT_EQ(header.pixelColor(header.width() - 2, 2), QColor(0x808080));
+    EXPECT_EQ(shot.pixelColor(grid->columnViewportPosition(1) - 1, 2), QColor(0xC0C0C0));
+    EXPECT_NE(shot.pixelColor(2, 2), QColor(0x808080));
+    QWidget* label = find("Label3");
+    QWidget* clicked = window.childAt(label->mapTo(&window, QPoint(label->width() / 2, 0)));
+    EXPECT_TRUE(clicked == grid || grid->isAncestorOf(clicked));
+}
+
 // Qt's own words in Japanese, with their access keys; no Cancel, so Escape and the close box
 // leave the question open.
 TEST(Question, ReadsJapaneseAndOnlyItsButtonsAnswerIt) {
