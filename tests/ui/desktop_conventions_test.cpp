@@ -113,6 +113,26 @@ TEST_F(OnTheWindow, GridIsGreyBeyondItsCellsAndLiesOverTheTotalsRow) {
     EXPECT_TRUE(clicked == grid || grid->isAncestorOf(clicked));
 }
 
+// The program ends with its event loop, when the last of its windows closes.
+TEST_F(OnTheWindow, ProgramEndsWhenItsLastWindowClosesNotBefore) {
+    window.findChild<QMenu*>(QStringLiteral("g_help"))->actions().last()->trigger();
+    QWidget* dialog = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w != &window) dialog = w;
+    ASSERT_NE(dialog, nullptr);
+    bool dialogOutlivedTheWindow = false;
+    QTimer::singleShot(0, dialog, [&] {
+        window.close();
+        QTimer::singleShot(0, dialog, [&] {
+            dialogOutlivedTheWindow = dialog->isVisible();
+            dialog->close();
+        });
+    });
+    QApplication::exec();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(dialogOutlivedTheWindow);
+}
+
 // Qt's own words in Japanese, with their access keys; no Cancel, so Escape and the close box
 // leave the question open.
 TEST(Question, ReadsJapaneseAndOnlyItsButtonsAnswerIt) {
