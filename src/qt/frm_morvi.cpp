@@ -20,8 +20,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QValidator>
 
@@ -34,6 +36,8 @@ constexpr int kClientHeightTwips = 3570;
 constexpr int kGridRowHeightTwips = 240;
 constexpr ColorBgr kDarkBlue = 0x00C00000;
 constexpr ColorBgr kNavy = 0x00800000;
+constexpr ColorBgr kGridBeyondCells = 0x00808080;
+constexpr ColorBgr kGridLines = 0x00C0C0C0;
 
 QFont gothic(qreal points) {
     QFont font;
@@ -96,6 +100,67 @@ class GramValidator : public QValidator {
     }
 };
 
+// The grid's viewport shows grey beyond the last row and column; each cell is painted over it in
+// the window colour, then its own colours and text, then its grid lines on the right and below
+// (the style's grid lines would take the style's colour).
+class CellOverGrey : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        const QRect& r = option.rect;
+        painter->fillRect(r, option.palette.base());
+        QStyledItemDelegate::paint(painter, option, index);
+        painter->save();
+        painter->setPen(colorFromBgr(kGridLines));
+        painter->drawPolyline(QPolygon({r.topRight(), r.bottomRight(), r.bottomLeft()}));
+        painter->restore();
+    }
+};
+
+void lookOfTheGrid(QTableWidget* grid) {
+    grid->setItemDelegate(new CellOverGrey(grid));
+    grid->setShowGrid(false);
+    // Grey beyond the last row and column, in the header row too: the viewport's background and
+    // the colour the style gives the header beyond its last section. The cells take the grid's
+    // own colours, the header's sections its button colours.
+    const QColor grey = colorFromBgr(kGridBeyondCells);
+    QPalette beyond = grid->viewport()->palette();
+    beyond.setColor(QPalette::Base, grey);
+    grid->viewport()->setPalette(beyond);
+    QPalette header = grid->horizontalHeader()->palette();
+    header.setColor(QPalette::Window, grey);
+    grid->horizontalHeader()->setPalette(header);
+}
+
+// A screen reader reads a total as what it counts, then its figure.
+class QtTotal : public QtLabel {
+  public:
+    QtTotal(QLabel* label, QString counts)
+        : QtLabel(label), label_(label), counts_(std::move(counts)) {}
+    void SetCaption(const QString& text) override {
+        QtLabel::SetCaption(text);
+        label_->setAccessibleName(text.isEmpty() ? counts_ : counts_ + QLatin1Char(' ') + text);
+    }
+
+  private:
+    QLabel* label_;
+    QString counts_;
+};
+
+// The focus comes back rather than moves when the window is activated again or a menu or
+// message box closes over the field.
+bool focusMoved(const QEvent& event) {
+    const Qt::FocusReason reason = static_cast<const QFocusEvent&>(event).reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+           reason != Qt::MenuBarFocusReason;
+}
+
+bool isEnter(const QKeyEvent& event) {
+    return (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) &&
+           (event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
 }  // namespace
 
 Frm_Morvi::Frm_Morvi(Desktop& desktop, Printer& printer) : desktop_(desktop), printer_(printer) {
@@ -113,9 +178,9 @@ Frm_Morvi::Frm_Morvi(Desktop& desktop, Printer& printer) : desktop_(desktop), pr
     gramField_ = std::make_unique<QtTextBox>(txt_Glam);
     setButton_ = std::make_unique<QtFocusable>(cmd_SET);
     grid_ = std::make_unique<QtGrid>(grd_Hyo);
-    kcalTotal_ = std::make_unique<QtLabel>(lbl_Goukei);
-    gramTotal_ = std::make_unique<QtLabel>(lbl_Goukei2);
-    lineCount_ = std::make_unique<QtLabel>(lbl_Goukei3);
+    kcalTotal_ = std::make_unique<QtTotal>(lbl_Goukei, QStringLiteral("合計 Kcal"));
+    gramTotal_ = std::make_unique<QtTotal>(lbl_Goukei2, QStringLiteral("合計 g"));
+    lineCount_ = std::make_unique<QtTotal>(lbl_Goukei3, QStringLiteral("合計 品目"));
     form_ = std::make_unique<Form>(Form{
         Controls{*picker_, *gramField_, *setButton_, *grid_, *kcalTotal_, *gramTotal_, *lineCount_},
         desktop_,
@@ -138,6 +203,10 @@ void Frm_Morvi::buildControls() {
     cmd_SET = button(client, "cmd_SET", QStringLiteral("SET"), 3600, 120, 975, 255);
     grd_Hyo = place<QTableWidget>(client, "grd_Hyo", 120, 840, 4530, 1875);
     grd_Hyo->setFocusPolicy(Qt::ClickFocus);
+    // Out of the tab order: Tab leaves the grid for the next control, never for another cell.
+    grd_Hyo->setTabKeyNavigation(false);
+    grd_Hyo->setAccessibleName(QStringLiteral("選択した品目"));
+    lookOfTheGrid(grd_Hyo);
     grd_Hyo->setSelectionMode(QAbstractItemView::NoSelection);
     grd_Hyo->verticalHeader()->setMinimumSectionSize(0);
     grd_Hyo->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -170,6 +239,12 @@ void Frm_Morvi::buildControls() {
         label(client, "lbl_Goukei", QStringLiteral("Label3"), 3600, 2700, 735, 255, boxedRight);
     Label1 = label(client, "Label1", QStringLiteral("品名"), 120, 120, 615, 255, boxedCentre);
     Label2 = label(client, "Label2", QStringLiteral("グラム"), 120, 480, 615, 255, boxedCentre);
+    // Each caption names its field for a screen reader.
+    Label1->setBuddy(cbo_HINMEI);
+    Label2->setBuddy(txt_Glam);
+    // The grid is a window and the labels are not: where the totals row overlaps it, the grid
+    // is on top and takes the click.
+    grd_Hyo->raise();
 
     setTabOrder(cbo_HINMEI, txt_Glam);
     setTabOrder(txt_Glam, cmd_SET);
@@ -191,6 +266,7 @@ void Frm_Morvi::buildMenus() {
 void Frm_Morvi::connectEvents() {
     cbo_HINMEI->installEventFilter(this);
     txt_Glam->installEventFilter(this);
+    for (QPushButton* b : {cmd_SET, cmd_Clear, cmd_End}) b->installEventFilter(this);
     connect(cmd_SET, &QPushButton::clicked, this,
             [this] { dispatch([this] { cmd_SET_Click(*form_); }); });
     connect(cmd_Clear, &QPushButton::clicked, this,
@@ -253,10 +329,15 @@ bool Frm_Morvi::eventFilter(QObject* watched, QEvent* event) {
         const auto& key = static_cast<const QKeyEvent&>(*event);
         if (watched == cbo_HINMEI) return filterKey(cbo_HINMEI_KeyPress, key);
         if (watched == txt_Glam) return filterKey(txt_Glam_KeyPress, key);
+        // Enter presses the focused button, as Space does, though none is the default button.
+        if (auto* b = qobject_cast<QPushButton*>(watched); b && isEnter(key)) {
+            b->click();
+            return true;
+        }
     }
     if (watched == txt_Glam && event->type() == QEvent::InputMethod)
         return filterGramCommit(static_cast<const QInputMethodEvent&>(*event));
-    if (watched == txt_Glam && event->type() == QEvent::FocusIn) {
+    if (watched == txt_Glam && event->type() == QEvent::FocusIn && focusMoved(*event)) {
         // After the field's own focus handling (and a click's caret placement), like a posted
         // GotFocus, so the selection stays.
         QMetaObject::invokeMethod(

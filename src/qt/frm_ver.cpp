@@ -58,8 +58,9 @@ Frm_Ver::Frm_Ver()
     setWindowIcon(programIcon());
     setFont(gothic(9, false));
     setAttribute(Qt::WA_DeleteOnClose);
-    // An open version dialog must not keep the program alive once the main window has gone.
-    setAttribute(Qt::WA_QuitOnClose, false);
+    // The program ends when none of its windows remains open, this one included; Qt would
+    // leave a tool window out of that count.
+    setAttribute(Qt::WA_QuitOnClose, true);
     setFixedSize(rectFromTwips(0, 0, 3480, 1365).size());
     setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
                                     QGuiApplication::primaryScreen()->availableGeometry()));

@@ -162,11 +162,5 @@ TEST_F(VersionDialog, ClosingAllWindowsClosesIt) {
     EXPECT_TRUE(gone.isNull());
 }
 
-TEST_F(VersionDialog, DoesNotKeepTheProgramAliveAfterTheMainWindow) {
-    Frm_Ver* dialog = open();
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_FALSE(dialog->testAttribute(Qt::WA_QuitOnClose));
-}
-
 }  // namespace
 }  // namespace morvi
