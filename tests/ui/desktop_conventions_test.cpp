@@ -1,8 +1,8 @@
 // How the window behaves as a Japanese desktop program: keys, Qt's own words, windows, readers.
 #include "base/cp932.h"
 #include "fake_controls.h"
-#include "ui/frm_morvi.h"
-#include "ui/qt_desktop.h"
+#include "qt/frm_morvi.h"
+#include "qt/qt_desktop.h"
 
 #include <gtest/gtest.h>
 #include <QAccessible>
