@@ -91,8 +91,9 @@ TEST_F(MainWindow, MenusCarryTheirCaptionsWithAccessKeys) {
         QMenu* menu;
         QStringList items;
     };
-    for (const Case& k : {Case{window->g_file, {"印刷(&P)", "終了(&E)"}},
-                          Case{window->g_help, {"使い方(&U)", "バージョン情報(&V)"}}}) {
+    for (const Case& k :
+         {Case{window->findChild<QMenu*>("g_file"), {"印刷(&P)", "終了(&E)"}},
+          Case{window->findChild<QMenu*>("g_help"), {"使い方(&U)", "バージョン情報(&V)"}}}) {
         QStringList items;
         for (QAction* a : k.menu->actions()) {
             items << a->text();
