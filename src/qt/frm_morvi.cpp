@@ -16,26 +16,19 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QHeaderView>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
-#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QValidator>
 
 namespace morvi {
 
 namespace {
-
-constexpr int kGridRowHeightTwips = 240;
-constexpr ColorBgr kGridBeyondCells = 0x00808080;
-constexpr ColorBgr kGridLines = 0x00C0C0C0;
 
 template <class T>
 T* child(const QObject* parent, const char* name) {
@@ -51,54 +44,6 @@ class GramValidator : public QValidator {
     State validate(QString& input, int&) const override {
         return isGramText(input) ? Acceptable : Invalid;
     }
-};
-
-// The grid's viewport shows grey beyond the last row and column; each cell is painted over it in
-// the window colour, then its own colours and text, then its grid lines on the right and below
-// (the style's grid lines would take the style's colour).
-class CellOverGrey : public QStyledItemDelegate {
-  public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    void paint(QPainter* painter, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override {
-        const QRect& r = option.rect;
-        painter->fillRect(r, option.palette.base());
-        QStyledItemDelegate::paint(painter, option, index);
-        painter->save();
-        painter->setPen(colorFromBgr(kGridLines));
-        painter->drawPolyline(QPolygon({r.topRight(), r.bottomRight(), r.bottomLeft()}));
-        painter->restore();
-    }
-};
-
-void lookOfTheGrid(QTableWidget* grid) {
-    grid->setItemDelegate(new CellOverGrey(grid));
-    grid->setShowGrid(false);
-    // Grey beyond the last row and column, in the header row too: the viewport's background and
-    // the colour the style gives the header beyond its last section. The cells take the grid's
-    // own colours, the header's sections its button colours.
-    const QColor grey = colorFromBgr(kGridBeyondCells);
-    QPalette beyond = grid->viewport()->palette();
-    beyond.setColor(QPalette::Base, grey);
-    grid->viewport()->setPalette(beyond);
-    QPalette header = grid->horizontalHeader()->palette();
-    header.setColor(QPalette::Window, grey);
-    grid->horizontalHeader()->setPalette(header);
-}
-
-// A screen reader reads a total as what it counts, then its figure.
-class QtTotal : public QtLabel {
-  public:
-    QtTotal(QLabel* label, QString counts)
-        : QtLabel(label), label_(label), counts_(std::move(counts)) {}
-    void SetCaption(const QString& text) override {
-        QtLabel::SetCaption(text);
-        label_->setAccessibleName(text.isEmpty() ? counts_ : counts_ + QLatin1Char(' ') + text);
-    }
-
-  private:
-    QLabel* label_;
-    QString counts_;
 };
 
 // The focus comes back rather than moves when the window is activated again or a menu or
@@ -133,9 +78,9 @@ Frm_Morvi::Frm_Morvi(Desktop& desktop, Printer& printer) : desktop_(desktop), pr
     gramField_ = std::make_unique<QtTextBox>(txt_Glam);
     setButton_ = std::make_unique<QtFocusable>(cmd_SET);
     grid_ = std::make_unique<QtGrid>(grd_Hyo);
-    kcalTotal_ = std::make_unique<QtTotal>(lbl_Goukei, QStringLiteral("合計 Kcal"));
-    gramTotal_ = std::make_unique<QtTotal>(lbl_Goukei2, QStringLiteral("合計 g"));
-    lineCount_ = std::make_unique<QtTotal>(lbl_Goukei3, QStringLiteral("合計 品目"));
+    kcalTotal_ = std::make_unique<QtTotalLabel>(lbl_Goukei, QStringLiteral("合計 Kcal"));
+    gramTotal_ = std::make_unique<QtTotalLabel>(lbl_Goukei2, QStringLiteral("合計 g"));
+    lineCount_ = std::make_unique<QtTotalLabel>(lbl_Goukei3, QStringLiteral("合計 品目"));
     form_ = std::make_unique<Form>(Form{
         Controls{*picker_, *gramField_, *setButton_, *grid_, *kcalTotal_, *gramTotal_, *lineCount_},
         desktop_,
@@ -165,15 +110,7 @@ void Frm_Morvi::findControls() {
 
 void Frm_Morvi::setUpControls() {
     txt_Glam->setValidator(new GramValidator(txt_Glam));
-    grd_Hyo->setFocusPolicy(Qt::ClickFocus);
-    // Out of the tab order: Tab leaves the grid for the next control, never for another cell.
-    grd_Hyo->setTabKeyNavigation(false);
     grd_Hyo->setAccessibleName(QStringLiteral("選択した品目"));
-    lookOfTheGrid(grd_Hyo);
-    grd_Hyo->setSelectionMode(QAbstractItemView::NoSelection);
-    grd_Hyo->verticalHeader()->setMinimumSectionSize(0);
-    grd_Hyo->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grd_Hyo->verticalHeader()->setDefaultSectionSize(pixelsFromTwips(kGridRowHeightTwips));
     // Each caption names its field for a screen reader.
     child<QLabel>(centralWidget(), "Label1")->setBuddy(cbo_HINMEI);
     child<QLabel>(centralWidget(), "Label2")->setBuddy(txt_Glam);

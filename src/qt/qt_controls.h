@@ -72,6 +72,17 @@ class QtLabel : public Label {
     QLabel* label_;
 };
 
+// A total: a screen reader reads it as what it counts, then its figure.
+class QtTotalLabel : public QtLabel {
+  public:
+    QtTotalLabel(QLabel* label, QString counts);
+    void SetCaption(const QString& text) override;
+
+  private:
+    QLabel* label_;
+    QString counts_;
+};
+
 // The grid over a table whose horizontal header is grid row 0, so the fixed row never scrolls:
 // grid row r > 0 is table row r - 1.
 class QtGrid : public Grid {
