@@ -32,6 +32,9 @@ install(FILES ${PROJECT_SOURCE_DIR}/data/icons/morvi.png
     DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/32x32/apps)
 install(FILES ${PROJECT_SOURCE_DIR}/data/icons/morvi.svg
     DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/scalable/apps)
+# Named after the package rather than the project (GNUInstallDirs would say doc/Morvi).
+install(FILES ${PROJECT_SOURCE_DIR}/data/deb/copyright
+    DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/morvi)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME morvi)
@@ -47,6 +50,16 @@ the command morvi-menu checks such a list line by line and converts one
 from UTF-8 or UTF-16.]=])
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# The Debian revision is the one the package's changelog names last, as dpkg-buildpackage takes it.
+file(STRINGS ${PROJECT_SOURCE_DIR}/data/deb/changelog changelog_top LIMIT_COUNT 1)
+if(NOT changelog_top MATCHES "^morvi \\([^)]*-([^-)]+)\\) ")
+    message(FATAL_ERROR "data/deb/changelog: no \"morvi (VERSION-REVISION) \" on its first line")
+endif()
+set(CPACK_DEBIAN_PACKAGE_RELEASE ${CMAKE_MATCH_1})
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/deb/changelog)
+# What only the package holds is added to the staged tree by this script.
+set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/DebPackageTree.cmake)
+set(CPACK_MORVI_DEB_DIR ${PROJECT_SOURCE_DIR}/data/deb)
 # A package ships the program without its debugging symbols.
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
