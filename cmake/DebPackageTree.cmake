@@ -11,3 +11,14 @@ set(doc "${usr}/share/doc/morvi")
 file(MAKE_DIRECTORY "${doc}")
 file(COPY_FILE "${CPACK_MORVI_DEB_DIR}/changelog" "${doc}/changelog.Debian")
 morvi_gzip("${doc}/changelog.Debian")
+
+# The food list is the user's, so it lives in /etc as a conffile of the package. The program reads
+# menu.txt from its own directory only, so a link there leads to it.
+set(list_link "${usr}/${CPACK_MORVI_PROGRAM_DIR}/menu.txt")
+file(MAKE_DIRECTORY "${CPACK_TEMPORARY_INSTALL_DIRECTORY}/etc/morvi")
+file(RENAME "${list_link}" "${CPACK_TEMPORARY_INSTALL_DIRECTORY}/etc/morvi/menu.txt")
+file(CREATE_LINK /etc/morvi/menu.txt "${list_link}" SYMBOLIC)
+
+# Its encoding is the one lintian would warn of; the override says why.
+file(MAKE_DIRECTORY "${usr}/share/lintian/overrides")
+file(COPY_FILE "${CPACK_MORVI_DEB_DIR}/lintian-overrides" "${usr}/share/lintian/overrides/morvi")

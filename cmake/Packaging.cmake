@@ -60,6 +60,15 @@ set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_
 # What only the package holds is added to the staged tree by this script.
 set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/DebPackageTree.cmake)
 set(CPACK_MORVI_DEB_DIR ${PROJECT_SOURCE_DIR}/data/deb)
+set(CPACK_MORVI_PROGRAM_DIR ${MORVI_INSTALL_PROGRAM_DIR})
+# The food list is a conffile: dpkg keeps the user's version on upgrade and removes it on purge.
+# The maintainer scripts move a list edited where 1.0 kept it.
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
+    ${CPACK_MORVI_DEB_DIR}/conffiles
+    ${CPACK_MORVI_DEB_DIR}/preinst
+    ${CPACK_MORVI_DEB_DIR}/postinst
+    ${CPACK_MORVI_DEB_DIR}/postrm)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # A package ships the program without its debugging symbols.
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
