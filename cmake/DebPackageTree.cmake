@@ -11,6 +11,10 @@ set(doc "${usr}/share/doc/morvi")
 file(MAKE_DIRECTORY "${doc}")
 file(COPY_FILE "${CPACK_MORVI_DEB_DIR}/changelog" "${doc}/changelog.Debian")
 morvi_gzip("${doc}/changelog.Debian")
+file(GLOB manual_pages "${usr}/share/man/man1/*.1")
+foreach(page IN LISTS manual_pages)
+    morvi_gzip("${page}")
+endforeach()
 
 # The food list is the user's, so it lives in /etc as a conffile of the package. The program reads
 # menu.txt from its own directory only, so a link there leads to it.
