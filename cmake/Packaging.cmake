@@ -32,6 +32,9 @@ install(FILES ${PROJECT_SOURCE_DIR}/data/icons/morvi.png
     DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/32x32/apps)
 install(FILES ${PROJECT_SOURCE_DIR}/data/icons/morvi.svg
     DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/scalable/apps)
+# What software centres show: summary, description, screenshot.
+install(FILES ${PROJECT_SOURCE_DIR}/data/org.example.morvi.metainfo.xml
+    DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/metainfo)
 install(FILES ${PROJECT_SOURCE_DIR}/docs/morvi.1 ${PROJECT_SOURCE_DIR}/docs/morvi-menu.1
     DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 # Named after the package rather than the project (GNUInstallDirs would say doc/Morvi).
