@@ -77,7 +77,8 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # A package ships the program without its debugging symbols.
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
-# The Qt libraries come from the binary's own links; the Japanese font is needed for its texts.
+# The Qt and CUPS libraries come from the binaries' own links. Not linked but needed: the Japanese
+# font for every text, and Qt's Japanese translation for the texts of Qt's own dialogs.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, qt6-translations-l10n")
 include(CPack)
