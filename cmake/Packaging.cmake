@@ -50,9 +50,9 @@ set(CPACK_PACKAGE_DESCRIPTION [=[
 Morvi is a small desktop program for Japanese users. Pick a food from the
 list, type the grams eaten and press SET: Morvi works out the kilocalories,
 lists the foods with the totals of kcal, grams and lines, and prints the list
-on A4. The food list is the plain text file menu.txt beside the program;
-the command morvi-menu checks such a list line by line and converts one
-from UTF-8 or UTF-16.]=])
+on A4. The food list is the plain text file /etc/morvi/menu.txt, which an
+upgrade leaves as the user edited it; the command morvi-menu checks such a
+list line by line and converts one from UTF-8 or UTF-16.]=])
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # The Debian revision is the one the package's changelog names last, as dpkg-buildpackage takes it.
@@ -61,7 +61,8 @@ if(NOT changelog_top MATCHES "^morvi \\([^)]*-([^-)]+)\\) ")
     message(FATAL_ERROR "data/deb/changelog: no \"morvi (VERSION-REVISION) \" on its first line")
 endif()
 set(CPACK_DEBIAN_PACKAGE_RELEASE ${CMAKE_MATCH_1})
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/deb/changelog)
+set_property(DIRECTORY APPEND
+    PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/deb/changelog)
 # What only the package holds is added to the staged tree by this script.
 set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/DebPackageTree.cmake)
 set(CPACK_MORVI_DEB_DIR ${PROJECT_SOURCE_DIR}/data/deb)
@@ -73,6 +74,7 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
     ${CPACK_MORVI_DEB_DIR}/preinst
     ${CPACK_MORVI_DEB_DIR}/postinst
     ${CPACK_MORVI_DEB_DIR}/postrm)
+# With the modes dpkg expects of them: scripts executable, the rest read-only.
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # A package ships the program without its debugging symbols.
 set(CPACK_STRIP_FILES ON)
