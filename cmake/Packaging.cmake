@@ -32,6 +32,14 @@ install(FILES ${PROJECT_SOURCE_DIR}/data/icons/morvi.png
     DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/32x32/apps)
 install(FILES ${PROJECT_SOURCE_DIR}/data/icons/morvi.svg
     DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/scalable/apps)
+# What software centres show: summary, description, screenshot.
+install(FILES ${PROJECT_SOURCE_DIR}/data/org.example.morvi.metainfo.xml
+    DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/metainfo)
+install(FILES ${PROJECT_SOURCE_DIR}/docs/morvi.1 ${PROJECT_SOURCE_DIR}/docs/morvi-menu.1
+    DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# Named after the package rather than the project (GNUInstallDirs would say doc/Morvi).
+install(FILES ${PROJECT_SOURCE_DIR}/data/deb/copyright
+    DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/morvi)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME morvi)
@@ -42,15 +50,43 @@ set(CPACK_PACKAGE_DESCRIPTION [=[
 Morvi is a small desktop program for Japanese users. Pick a food from the
 list, type the grams eaten and press SET: Morvi works out the kilocalories,
 lists the foods with the totals of kcal, grams and lines, and prints the list
-on A4. The food list is the plain text file menu.txt beside the program;
-the command morvi-menu checks such a list line by line and converts one
-from UTF-8 or UTF-16.]=])
+on A4. The food list is the plain text file /etc/morvi/menu.txt, which an
+upgrade leaves as the user edited it; the command morvi-menu checks such a
+list line by line and converts one from UTF-8 or UTF-16.]=])
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# The Debian revision is the one the package's changelog names last, as dpkg-buildpackage takes it.
+file(STRINGS ${PROJECT_SOURCE_DIR}/data/deb/changelog changelog_top LIMIT_COUNT 1)
+if(NOT changelog_top MATCHES "^morvi \\([^)]*-([^-)]+)\\) ")
+    message(FATAL_ERROR "data/deb/changelog: no \"morvi (VERSION-REVISION) \" on its first line")
+endif()
+set(CPACK_DEBIAN_PACKAGE_RELEASE ${CMAKE_MATCH_1})
+set_property(DIRECTORY APPEND
+    PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/deb/changelog)
+# What only the package holds is added to the staged tree by this script.
+set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/DebPackageTree.cmake)
+set(CPACK_MORVI_DEB_DIR ${PROJECT_SOURCE_DIR}/data/deb)
+set(CPACK_MORVI_PROGRAM_DIR ${MORVI_INSTALL_PROGRAM_DIR})
+# The food list is a conffile: dpkg keeps the user's version on upgrade and removes it on purge.
+# The maintainer scripts move a list edited where 1.0 kept it.
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
+    ${CPACK_MORVI_DEB_DIR}/conffiles
+    ${CPACK_MORVI_DEB_DIR}/preinst
+    ${CPACK_MORVI_DEB_DIR}/postinst
+    ${CPACK_MORVI_DEB_DIR}/postrm)
+# With the modes dpkg expects of them: scripts executable, the rest read-only.
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # A package ships the program without its debugging symbols.
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
-# The Qt libraries come from the binary's own links; the Japanese font is needed for its texts.
+# The Qt and CUPS libraries come from the binaries' own links. Not linked but needed: the Japanese
+# font for every text, and Qt's Japanese translation for the texts of Qt's own dialogs.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, qt6-translations-l10n")
 include(CPack)
+
+# The package as a packager checks it, packed from this build's binaries. Not from a sanitized
+# build: its binaries need the sanitizer runtimes and are not what a package ships.
+if(MORVI_BUILD_TESTS AND NOT MORVI_SANITIZE AND NOT MORVI_BUILD_FUZZERS)
+    add_test(NAME package COMMAND ${PROJECT_SOURCE_DIR}/scripts/check-package ${PROJECT_BINARY_DIR})
+endif()

@@ -48,8 +48,6 @@ Currency Currency::fromDouble(double value) {
     return Currency(value < 0 ? -int64_t(units) : int64_t(units));
 }
 
-double Currency::toDouble() const { return double(units_) / 10000.0; }
-
 QString Currency::text() const {
     // Unsigned so that the most negative count has a magnitude too.
     const uint64_t magnitude = units_ < 0 ? 0 - uint64_t(units_) : uint64_t(units_);

@@ -16,7 +16,6 @@ class Currency {
     static constexpr Currency fromTenThousandths(int64_t units) { return Currency(units); }
 
     constexpr int64_t tenThousandths() const { return units_; }
-    double toDouble() const;
     // Up to four decimals, no trailing zeros, '-' for negatives: 162.5, 12.3457, 0.
     QString text() const;
 

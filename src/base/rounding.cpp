@@ -28,8 +28,6 @@ double roundHalfEven(double value) {
 
 int32_t toInt32(double value) { return checkedWhole<int32_t>(value); }
 
-int16_t toInt16(double value) { return checkedWhole<int16_t>(value); }
-
 int16_t toInt16(int64_t value) {
     if (value < std::numeric_limits<int16_t>::min() || value > std::numeric_limits<int16_t>::max())
         throw RunTimeError(err::kOverflow);

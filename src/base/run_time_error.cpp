@@ -24,7 +24,7 @@ constexpr std::array kStandardTexts{
     StandardText{54, u"ファイル モードが不正です。"},
     StandardText{55, u"ファイルは既に開かれています。"},
     StandardText{57, u"デバイス I/O エラーです。"},
-    StandardText{61, u"ディスクの空き領域が不足しています。"},
+    StandardText{61, u"ディスクの空き容量が不足しています。"},
     StandardText{62, u"ファイルにこれ以上データがありません。"},
     StandardText{67, u"ファイルが多すぎます。"},
     StandardText{68, u"デバイスが準備されていません。"},

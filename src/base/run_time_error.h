@@ -10,18 +10,17 @@ namespace morvi {
 // standard text shown on the error report.
 namespace err {
 inline constexpr int32_t kNone = 0;
-inline constexpr int32_t kInvalidCall = 5;        // invalid procedure call or argument
-inline constexpr int32_t kOverflow = 6;           // a value outside its type's range
-inline constexpr int32_t kOutOfMemory = 7;        // an allocation failed
-inline constexpr int32_t kDivisionByZero = 11;    // division by zero
-inline constexpr int32_t kTypeMismatch = 13;      // a text that is not a number
-inline constexpr int32_t kFileNotFound = 53;      // menu.txt is missing
-inline constexpr int32_t kDeviceIo = 57;          // a read failed part-way
-inline constexpr int32_t kInputPastEnd = 62;      // the file shrank between two passes
-inline constexpr int32_t kPermissionDenied = 70;  // the file may not be read
-inline constexpr int32_t kPathFileAccess = 75;    // the path names something that is not a file
-inline constexpr int32_t kPathNotFound = 76;      // a directory on the path is missing
-inline constexpr int32_t kPrinterError = 482;     // no default printer, or the printer failed
+inline constexpr int32_t kInvalidCall = 5;      // invalid procedure call or argument
+inline constexpr int32_t kOverflow = 6;         // a value outside its type's range
+inline constexpr int32_t kOutOfMemory = 7;      // an allocation failed
+inline constexpr int32_t kDivisionByZero = 11;  // division by zero
+inline constexpr int32_t kTypeMismatch = 13;    // a text that is not a number
+inline constexpr int32_t kFileNotFound = 53;    // menu.txt is missing
+inline constexpr int32_t kDeviceIo = 57;        // a read failed part-way
+inline constexpr int32_t kInputPastEnd = 62;    // the file shrank between two passes
+inline constexpr int32_t kPathFileAccess = 75;  // the path names something that is not a file
+inline constexpr int32_t kPathNotFound = 76;    // a directory on the path is missing
+inline constexpr int32_t kPrinterError = 482;   // no default printer, or the printer failed
 }  // namespace err
 
 class RunTimeError : public std::exception {

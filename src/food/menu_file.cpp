@@ -64,7 +64,7 @@ void parseMenuLines(const QString& path, FoodTable& table) {
     QFile file(path);
     openMenuFile(file);
     LineReader reader(file);
-    const TextCodec& codec = cp932();
+    const Cp932Codec& codec = cp932();
     QByteArray bytes;
     const int32_t n = table.m_MenuCount;
     for (int32_t i = 1; i <= n; ++i) {

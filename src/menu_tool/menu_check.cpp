@@ -185,7 +185,7 @@ std::vector<ReadFood> readLines(const QString& path, MenuCheck& check, FileSniff
     QFile file(path);
     openMenuFile(file);
     LineReader reader(file);
-    const TextCodec& codec = cp932();
+    const Cp932Codec& codec = cp932();
     std::vector<ReadFood> foods;
     QByteArray bytes;
     while (reader.next(bytes)) {

@@ -1,18 +1,14 @@
 #include "qt/default_printer.h"
 
 #include "base/run_time_error.h"
-#include "ui/controls.h"
+#include "qt/print_job.h"
 
-#include <QFile>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QTemporaryFile>
-
-#include <cups/cups.h>
 
 namespace morvi {
 namespace {
@@ -23,28 +19,14 @@ void require(bool ok) {
     if (!ok) throw RunTimeError(err::kPrinterError);
 }
 
+}  // namespace
+
 void setUpPage(QPrinter& printer) {
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(QPageLayout::Portrait);
     printer.setCopyCount(1);
     printer.setFullPage(false);
 }
-
-// Hands the finished document to the print system, which answers with a job number, or 0 when
-// the queue refuses it.
-void submit(const QString& printerName, const QString& documentPath) {
-    cups_option_t* options = nullptr;
-    int count = cupsAddOption("media", "A4", 0, &options);
-    count = cupsAddOption("orientation-requested", "3", count, &options);
-    count = cupsAddOption("copies", "1", count, &options);
-    const int job = cupsPrintFile(printerName.toLocal8Bit().constData(),
-                                  QFile::encodeName(documentPath).constData(),
-                                  title::kApp.toUtf8().constData(), count, options);
-    cupsFreeOptions(count, options);
-    require(job > 0);
-}
-
-}  // namespace
 
 QFont DefaultPrinter::printFont() {
     QFont font;
@@ -75,16 +57,7 @@ void DefaultPrinter::paintPages(QPagedPaintDevice& device, const QStringList& li
 void DefaultPrinter::printLines(const QStringList& lines) {
     const QPrinterInfo target = QPrinterInfo::defaultPrinter();
     require(!target.isNull());
-    QTemporaryFile document;
-    require(document.open());
-    // Written to a file and handed over here rather than by Qt's own print engine, which
-    // drops the print system's refusal and would report a lost job as printed.
-    QPrinter printer(target, QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(document.fileName());
-    setUpPage(printer);
-    paintPages(printer, lines);
-    submit(target.printerName(), document.fileName());
+    printJob(target, lines);
 }
 
 }  // namespace morvi

@@ -3,6 +3,7 @@
 #include "app/form_load.h"
 #include "app/usage.h"
 #include "print/print_list.h"
+#include "qt/form_builder.h"
 #include "qt/key_ascii.h"
 #include "qt/program_icon.h"
 #include "qt/units.h"
@@ -11,10 +12,10 @@
 #include "tally/entry_keys.h"
 #include "tally/remove_item.h"
 #include "ui/error_frame.h"
+#include "ui/layouts.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QHeaderView>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -29,62 +30,11 @@ namespace morvi {
 
 namespace {
 
-constexpr int kClientWidthTwips = 4740;
-constexpr int kClientHeightTwips = 3570;
-constexpr int kGridRowHeightTwips = 240;
-constexpr ColorBgr kDarkBlue = 0x00C00000;
-constexpr ColorBgr kNavy = 0x00800000;
-
-QFont gothic(qreal points) {
-    QFont font;
-    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic")});
-    font.setPointSizeF(points);
-    font.setWeight(QFont::Normal);
-    font.setItalic(false);
-    return font;
-}
-
-template <class W>
-W* place(QWidget* parent, const char* name, int left, int top, int width, int height) {
-    auto* widget = new W(parent);
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(rectFromTwips(left, top, width, height));
-    return widget;
-}
-
-QPushButton* button(QWidget* parent, const char* name, const QString& caption, int left, int top,
-                    int width, int height) {
-    auto* b = place<QPushButton>(parent, name, left, top, width, height);
-    b->setText(caption);
-    b->setAutoDefault(false);
-    b->setDefault(false);
-    b->setFocusPolicy(Qt::StrongFocus);
-    return b;
-}
-
-struct LabelLook {
-    Qt::Alignment alignment = Qt::AlignLeft;
-    bool border = false;
-    std::optional<ColorBgr> color;
-    std::optional<qreal> points;
-};
-
-QLabel* label(QWidget* parent, const char* name, const QString& caption, int left, int top,
-              int width, int height, const LabelLook& look = {}) {
-    auto* l = place<QLabel>(parent, name, left, top, width, height);
-    l->setText(caption);
-    l->setAlignment(look.alignment | Qt::AlignTop);
-    if (look.border) {
-        l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        l->setLineWidth(1);
-    }
-    if (look.color) {
-        QPalette palette = l->palette();
-        palette.setColor(QPalette::WindowText, colorFromBgr(*look.color));
-        l->setPalette(palette);
-    }
-    if (look.points) l->setFont(gothic(*look.points));
-    return l;
+template <class T>
+T* child(const QObject* parent, const char* name) {
+    T* found = parent->findChild<T*>(QLatin1String(name));
+    Q_ASSERT(found);
+    return found;
 }
 
 // Accepts only what the gram field may hold, so no paste or drop brings anything else in.
@@ -96,26 +46,41 @@ class GramValidator : public QValidator {
     }
 };
 
+// The focus comes back rather than moves when the window is activated again or a menu or
+// message box closes over the field.
+bool focusMoved(const QEvent& event) {
+    const Qt::FocusReason reason = static_cast<const QFocusEvent&>(event).reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+           reason != Qt::MenuBarFocusReason;
+}
+
+bool isEnter(const QKeyEvent& event) {
+    return (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) &&
+           (event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
 }  // namespace
 
 Frm_Morvi::Frm_Morvi(Desktop& desktop, Printer& printer) : desktop_(desktop), printer_(printer) {
-    setObjectName(QStringLiteral("Frm_Morvi"));
-    setWindowTitle(QStringLiteral("Ｍｏｒｖｉ"));
+    const FormLayout& layout = kMainWindowLayout;
+    setObjectName(QLatin1String(layout.name));
+    setWindowTitle(QString::fromUtf16(layout.title));
     setWindowIcon(programIcon());
-    setFont(gothic(9));
+    setFont(fontOf(layout.font));
     setCentralWidget(new QWidget(this));
-    buildControls();
-    buildMenus();
-    resize(pixelsFromTwips(kClientWidthTwips),
-           pixelsFromTwips(kClientHeightTwips) + menuBar()->sizeHint().height());
+    buildControls(centralWidget(), layout);
+    buildMenus(menuBar(), layout);
+    resize(clientSize(layout) + QSize(0, menuBar()->sizeHint().height()));
+    findControls();
+    setUpControls();
 
     picker_ = std::make_unique<QtPicker>(cbo_HINMEI);
     gramField_ = std::make_unique<QtTextBox>(txt_Glam);
     setButton_ = std::make_unique<QtFocusable>(cmd_SET);
     grid_ = std::make_unique<QtGrid>(grd_Hyo);
-    kcalTotal_ = std::make_unique<QtLabel>(lbl_Goukei);
-    gramTotal_ = std::make_unique<QtLabel>(lbl_Goukei2);
-    lineCount_ = std::make_unique<QtLabel>(lbl_Goukei3);
+    kcalTotal_ = std::make_unique<QtTotalLabel>(lbl_Goukei, QStringLiteral("合計 Kcal"));
+    gramTotal_ = std::make_unique<QtTotalLabel>(lbl_Goukei2, QStringLiteral("合計 g"));
+    lineCount_ = std::make_unique<QtTotalLabel>(lbl_Goukei3, QStringLiteral("合計 品目"));
     form_ = std::make_unique<Form>(Form{
         Controls{*picker_, *gramField_, *setButton_, *grid_, *kcalTotal_, *gramTotal_, *lineCount_},
         desktop_,
@@ -126,71 +91,38 @@ Frm_Morvi::Frm_Morvi(Desktop& desktop, Printer& printer) : desktop_(desktop), pr
 
 Frm_Morvi::~Frm_Morvi() = default;
 
-void Frm_Morvi::buildControls() {
-    QWidget* client = centralWidget();
-    cbo_HINMEI = place<QComboBox>(client, "cbo_HINMEI", 720, 120, 2775, 300);
-    cbo_HINMEI->setEditable(false);
-    txt_Glam = place<QLineEdit>(client, "txt_Glam", 720, 480, 735, 270);
-    txt_Glam->setText(QStringLiteral("Text1"));
-    txt_Glam->setValidator(new GramValidator(txt_Glam));
-    cmd_End = button(client, "cmd_End", QStringLiteral("END"), 3600, 3120, 975, 375);
-    cmd_Clear = button(client, "cmd_Clear", QStringLiteral("CLEAR"), 3600, 480, 975, 255);
-    cmd_SET = button(client, "cmd_SET", QStringLiteral("SET"), 3600, 120, 975, 255);
-    grd_Hyo = place<QTableWidget>(client, "grd_Hyo", 120, 840, 4530, 1875);
-    grd_Hyo->setFocusPolicy(Qt::ClickFocus);
-    grd_Hyo->setSelectionMode(QAbstractItemView::NoSelection);
-    grd_Hyo->verticalHeader()->setMinimumSectionSize(0);
-    grd_Hyo->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grd_Hyo->verticalHeader()->setDefaultSectionSize(pixelsFromTwips(kGridRowHeightTwips));
-
-    LabelLook boxedCentre;
-    boxedCentre.alignment = Qt::AlignHCenter;
-    boxedCentre.border = true;
-    boxedCentre.color = kDarkBlue;
-    LabelLook boxedRight = boxedCentre;
-    boxedRight.alignment = Qt::AlignRight;
-    LabelLook navyCentre;
-    navyCentre.alignment = Qt::AlignHCenter;
-    navyCentre.color = kNavy;
-    const auto sized = [](qreal points) {
-        LabelLook look;
-        look.points = points;
-        return look;
-    };
-    Label7 = label(client, "Label7", QStringLiteral("g"), 1500, 450, 135, 255, sized(12));
-    Label6 = label(client, "Label6", QStringLiteral("合計"), 390, 2730, 735, 255, navyCentre);
-    Label5 = label(client, "Label5", QStringLiteral("品目"), 1845, 2760, 375, 255, sized(8.25));
-    lbl_Goukei3 =
-        label(client, "lbl_Goukei3", QStringLiteral("Label5"), 1200, 2700, 615, 255, boxedRight);
-    Label4 = label(client, "Label4", QStringLiteral("Kcal"), 4340, 2730, 495, 255, sized(9.75));
-    Label3 = label(client, "Label3", QStringLiteral("g"), 3160, 2660, 135, 255, sized(12));
-    lbl_Goukei2 =
-        label(client, "lbl_Goukei2", QStringLiteral("Label3"), 2415, 2700, 735, 255, boxedRight);
-    lbl_Goukei =
-        label(client, "lbl_Goukei", QStringLiteral("Label3"), 3600, 2700, 735, 255, boxedRight);
-    Label1 = label(client, "Label1", QStringLiteral("品名"), 120, 120, 615, 255, boxedCentre);
-    Label2 = label(client, "Label2", QStringLiteral("グラム"), 120, 480, 615, 255, boxedCentre);
-
-    setTabOrder(cbo_HINMEI, txt_Glam);
-    setTabOrder(txt_Glam, cmd_SET);
-    setTabOrder(cmd_SET, cmd_Clear);
-    setTabOrder(cmd_Clear, cmd_End);
+void Frm_Morvi::findControls() {
+    const QWidget* client = centralWidget();
+    cbo_HINMEI = child<QComboBox>(client, "cbo_HINMEI");
+    txt_Glam = child<QLineEdit>(client, "txt_Glam");
+    cmd_End = child<QPushButton>(client, "cmd_End");
+    cmd_Clear = child<QPushButton>(client, "cmd_Clear");
+    cmd_SET = child<QPushButton>(client, "cmd_SET");
+    grd_Hyo = child<QTableWidget>(client, "grd_Hyo");
+    lbl_Goukei3 = child<QLabel>(client, "lbl_Goukei3");
+    lbl_Goukei2 = child<QLabel>(client, "lbl_Goukei2");
+    lbl_Goukei = child<QLabel>(client, "lbl_Goukei");
+    g_print = child<QAction>(menuBar(), "g_print");
+    g_end = child<QAction>(menuBar(), "g_end");
+    p_use = child<QAction>(menuBar(), "p_use");
+    g_version = child<QAction>(menuBar(), "g_version");
 }
 
-void Frm_Morvi::buildMenus() {
-    g_file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
-    g_file->setObjectName(QStringLiteral("g_file"));
-    g_print = g_file->addAction(QStringLiteral("印刷(&P)"));
-    g_end = g_file->addAction(QStringLiteral("終了(&E)"));
-    g_help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
-    g_help->setObjectName(QStringLiteral("g_help"));
-    p_use = g_help->addAction(QStringLiteral("使い方(&U)"));
-    g_version = g_help->addAction(QStringLiteral("バージョン情報(&V)"));
+void Frm_Morvi::setUpControls() {
+    txt_Glam->setValidator(new GramValidator(txt_Glam));
+    grd_Hyo->setAccessibleName(QStringLiteral("選択した品目"));
+    // Each caption names its field for a screen reader.
+    child<QLabel>(centralWidget(), "Label1")->setBuddy(cbo_HINMEI);
+    child<QLabel>(centralWidget(), "Label2")->setBuddy(txt_Glam);
+    // The grid is a window and the labels are not: where the totals row overlaps it, the grid
+    // is on top and takes the click.
+    grd_Hyo->raise();
 }
 
 void Frm_Morvi::connectEvents() {
     cbo_HINMEI->installEventFilter(this);
     txt_Glam->installEventFilter(this);
+    for (QPushButton* b : {cmd_SET, cmd_Clear, cmd_End}) b->installEventFilter(this);
     connect(cmd_SET, &QPushButton::clicked, this,
             [this] { dispatch([this] { cmd_SET_Click(*form_); }); });
     connect(cmd_Clear, &QPushButton::clicked, this,
@@ -227,16 +159,14 @@ void Frm_Morvi::centreOnScreen() {
     move(screen.center() - QPoint(width() / 2, height() / 2));
 }
 
+// The handlers with a branch of their own report their errors themselves; an error leaving one
+// without a branch is reported here, and the program goes on.
 void Frm_Morvi::dispatch(const std::function<void()>& handler) {
     if (ended_) return;
     try {
-        handler();
+        withErrorBranch(desktop_, OnError::Report, handler);
     } catch (const ProgramEnd& end) {
         endProgram(end.exitStatus);
-    } catch (const RunTimeError& e) {
-        showErrorReport(desktop_, e.number());
-    } catch (const std::bad_alloc&) {
-        showErrorReport(desktop_, err::kOutOfMemory);
     }
 }
 
@@ -253,10 +183,15 @@ bool Frm_Morvi::eventFilter(QObject* watched, QEvent* event) {
         const auto& key = static_cast<const QKeyEvent&>(*event);
         if (watched == cbo_HINMEI) return filterKey(cbo_HINMEI_KeyPress, key);
         if (watched == txt_Glam) return filterKey(txt_Glam_KeyPress, key);
+        // Enter presses the focused button, as Space does, though none is the default button.
+        if (auto* b = qobject_cast<QPushButton*>(watched); b && isEnter(key)) {
+            b->click();
+            return true;
+        }
     }
     if (watched == txt_Glam && event->type() == QEvent::InputMethod)
         return filterGramCommit(static_cast<const QInputMethodEvent&>(*event));
-    if (watched == txt_Glam && event->type() == QEvent::FocusIn) {
+    if (watched == txt_Glam && event->type() == QEvent::FocusIn && focusMoved(*event)) {
         // After the field's own focus handling (and a click's caret placement), like a posted
         // GotFocus, so the selection stays.
         QMetaObject::invokeMethod(

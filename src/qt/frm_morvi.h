@@ -42,20 +42,11 @@ class Frm_Morvi : public QMainWindow {
     QPushButton* cmd_Clear;
     QPushButton* cmd_SET;
     QTableWidget* grd_Hyo;
-    QLabel* Label7;
-    QLabel* Label6;
-    QLabel* Label5;
     QLabel* lbl_Goukei3;
-    QLabel* Label4;
-    QLabel* Label3;
     QLabel* lbl_Goukei2;
     QLabel* lbl_Goukei;
-    QLabel* Label1;
-    QLabel* Label2;
-    QMenu* g_file;
     QAction* g_print;
     QAction* g_end;
-    QMenu* g_help;
     QAction* p_use;
     QAction* g_version;
 
@@ -63,8 +54,8 @@ class Frm_Morvi : public QMainWindow {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void buildControls();
-    void buildMenus();
+    void findControls();
+    void setUpControls();
     void connectEvents();
     void centreOnScreen();
 

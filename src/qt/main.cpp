@@ -7,6 +7,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    morvi::installQtTranslation();
     morvi::InstanceLock instance(morvi::InstanceLock::defaultDirectory());
     morvi::QtDesktop desktop;
     morvi::DefaultPrinter printer;

@@ -7,6 +7,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 
 namespace morvi {
@@ -16,7 +18,44 @@ namespace {
 // Remembers a cell's own alignment, which outranks its column's.
 constexpr int kOwnAlignmentRole = Qt::UserRole + 1;
 
+constexpr int kGridRowHeightTwips = 240;
+constexpr ColorBgr kGridBeyondCells = 0x00808080;
+constexpr ColorBgr kGridLines = 0x00C0C0C0;
+
 [[noreturn]] void invalidArgument() { throw RunTimeError(err::kInvalidCall); }
+
+// The grid's viewport shows grey beyond the last row and column; each cell is painted over it in
+// the window colour, then its own colours and text, then its grid lines on the right and below
+// (the style's grid lines would take the style's colour).
+class CellOverGrey : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        const QRect& r = option.rect;
+        painter->fillRect(r, option.palette.base());
+        QStyledItemDelegate::paint(painter, option, index);
+        painter->save();
+        painter->setPen(colorFromBgr(kGridLines));
+        painter->drawPolyline(QPolygon({r.topRight(), r.bottomRight(), r.bottomLeft()}));
+        painter->restore();
+    }
+};
+
+void lookOfTheGrid(QTableWidget* grid) {
+    grid->setItemDelegate(new CellOverGrey(grid));
+    grid->setShowGrid(false);
+    // Grey beyond the last row and column, in the header row too: the viewport's background and
+    // the colour the style gives the header beyond its last section. The cells take the grid's
+    // own colours, the header's sections its button colours.
+    const QColor grey = colorFromBgr(kGridBeyondCells);
+    QPalette beyond = grid->viewport()->palette();
+    beyond.setColor(QPalette::Base, grey);
+    grid->viewport()->setPalette(beyond);
+    QPalette header = grid->horizontalHeader()->palette();
+    header.setColor(QPalette::Window, grey);
+    grid->horizontalHeader()->setPalette(header);
+}
 
 }  // namespace
 
@@ -37,8 +76,6 @@ void QtPicker::Clear() {
     newIndex_ = -1;
 }
 
-int QtPicker::ListCount() const { return combo_->count(); }
-
 int32_t QtPicker::ItemData(int index) const {
     checkIndex(index);
     return combo_->itemData(index).value<int32_t>();
@@ -47,11 +84,6 @@ int32_t QtPicker::ItemData(int index) const {
 void QtPicker::SetItemData(int index, int32_t value) {
     checkIndex(index);
     combo_->setItemData(index, QVariant::fromValue(value));
-}
-
-QString QtPicker::List(int index) const {
-    checkIndex(index);
-    return combo_->itemText(index);
 }
 
 int QtPicker::ListIndex() const { return combo_->currentIndex(); }
@@ -88,6 +120,16 @@ void QtTextBox::SetSelLength(int length) {
     edit_->setSelection(start + length, -length);
 }
 
+QtTotalLabel::QtTotalLabel(QLabel* label, QString counts)
+    : QtLabel(label), label_(label), counts_(std::move(counts)) {
+    label->setAccessibleName(counts_);
+}
+
+void QtTotalLabel::SetCaption(const QString& text) {
+    QtLabel::SetCaption(text);
+    label_->setAccessibleName(text.isEmpty() ? counts_ : counts_ + QLatin1Char(' ') + text);
+}
+
 QString QtLabel::Caption() const { return label_->text(); }
 
 void QtLabel::SetCaption(const QString& text) { label_->setText(text); }
@@ -96,6 +138,14 @@ QtGrid::QtGrid(QTableWidget* table) : table_(table) {
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->horizontalHeader()->setSectionsClickable(false);
+    table_->setFocusPolicy(Qt::ClickFocus);
+    // Out of the tab order: Tab leaves the grid for the next control, never for another cell.
+    table_->setTabKeyNavigation(false);
+    table_->setSelectionMode(QAbstractItemView::NoSelection);
+    table_->verticalHeader()->setMinimumSectionSize(0);
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->verticalHeader()->setDefaultSectionSize(pixelsFromTwips(kGridRowHeightTwips));
+    lookOfTheGrid(table_);
     SetCols(3);
     SetRows(2);
 }

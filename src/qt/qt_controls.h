@@ -34,11 +34,9 @@ class QtPicker : public Picker {
     void SetFocus() override;
     void AddItem(const QString& text) override;
     void Clear() override;
-    int ListCount() const override;
     int NewIndex() const override { return newIndex_; }
     int32_t ItemData(int index) const override;
     void SetItemData(int index, int32_t value) override;
-    QString List(int index) const override;
     int ListIndex() const override;
     QString Text() const override;
 
@@ -72,6 +70,17 @@ class QtLabel : public Label {
 
   private:
     QLabel* label_;
+};
+
+// A total: a screen reader reads it as what it counts, then its figure.
+class QtTotalLabel : public QtLabel {
+  public:
+    QtTotalLabel(QLabel* label, QString counts);
+    void SetCaption(const QString& text) override;
+
+  private:
+    QLabel* label_;
+    QString counts_;
 };
 
 // The grid over a table whose horizontal header is grid row 0, so the fixed row never scrolls:

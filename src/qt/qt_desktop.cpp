@@ -2,9 +2,12 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTranslator>
 
 namespace morvi {
 
@@ -15,6 +18,8 @@ constexpr int kIconMask = 0x70;
 constexpr int kDefaultButtonMask = 0x300;
 
 // Ctrl+C copies the title and the text, as the desktop's own message boxes do on Windows.
+// A box without an escape button (the Yes/No question) has no Cancel: Escape and the close box
+// leave it open, where Qt would take No for them.
 class CopyableMessageBox : public QMessageBox {
   public:
     using QMessageBox::QMessageBox;
@@ -25,7 +30,12 @@ class CopyableMessageBox : public QMessageBox {
             QGuiApplication::clipboard()->setText(windowTitle() + QLatin1Char('\n') + text());
             return;
         }
+        if (event->matches(QKeySequence::Cancel) && !escapeButton()) return;
         QMessageBox::keyPressEvent(event);
+    }
+    void closeEvent(QCloseEvent* event) override {
+        if (escapeButton()) return QMessageBox::closeEvent(event);
+        event->ignore();
     }
 };
 
@@ -65,7 +75,6 @@ void addButtons(QMessageBox& box, int style) {
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     const bool secondIsDefault = (style & kDefaultButtonMask) == style::kDefaultButton2;
     box.setDefaultButton(secondIsDefault ? QMessageBox::No : QMessageBox::Yes);
-    box.setEscapeButton(QMessageBox::No);
 }
 
 }  // namespace
@@ -87,5 +96,15 @@ void QtDesktop::SetMousePointer(int shape) {
 }
 
 void QtDesktop::DoEvents() { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
+
+bool installQtTranslation() {
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QStringLiteral("qtbase_ja"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+        QCoreApplication::installTranslator(translator))
+        return true;
+    delete translator;
+    return false;
+}
 
 }  // namespace morvi

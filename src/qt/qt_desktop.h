@@ -13,4 +13,8 @@ class QtDesktop : public Desktop {
     void DoEvents() override;
 };
 
+// Qt's own words (standard buttons, context menus) in Japanese, whatever the system's locale.
+// Without the translation file they stay English; returns whether it was loaded.
+bool installQtTranslation();
+
 }  // namespace morvi

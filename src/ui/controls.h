@@ -60,11 +60,9 @@ class Picker : public Focusable {
   public:
     virtual void AddItem(const QString& text) = 0;
     virtual void Clear() = 0;
-    virtual int ListCount() const = 0;
     virtual int NewIndex() const = 0;
     virtual int32_t ItemData(int index) const = 0;
     virtual void SetItemData(int index, int32_t value) = 0;
-    virtual QString List(int index) const = 0;
     virtual int ListIndex() const = 0;  // -1 when nothing is chosen
     virtual QString Text() const = 0;   // empty when nothing is chosen
 };

@@ -70,11 +70,9 @@ struct FakePicker : Picker {
     void SetFocus() override { focus = QStringLiteral("cbo_HINMEI"); }
     void AddItem(const QString& text) override { items.emplace_back(text, 0); }
     void Clear() override { items.clear(), index = -1; }
-    int ListCount() const override { return int(items.size()); }
     int NewIndex() const override { return int(items.size()) - 1; }
     int32_t ItemData(int i) const override { return items.at(i).second; }
     void SetItemData(int i, int32_t value) override { items.at(i).second = value; }
-    QString List(int i) const override { return items.at(i).first; }
     int ListIndex() const override { return index; }
     QString Text() const override { return index < 0 ? QString() : items.at(index).first; }
 };

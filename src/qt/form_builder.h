@@ -1,0 +1,23 @@
+#pragma once
+
+#include "ui/layouts.h"
+
+#include <QFont>
+#include <QSize>
+
+class QMenuBar;
+class QWidget;
+
+namespace morvi {
+
+// The layout's font, or the Debian font that stands in for it where it is not installed.
+QFont fontOf(const FontSpec& spec);
+// The client area of the form, in pixels.
+QSize clientSize(const FormLayout& layout);
+// Creates the layout's controls on the client area, each named as in the layout, and chains the
+// ones that take the focus in the order of their tab indexes.
+void buildControls(QWidget* client, const FormLayout& layout);
+// The layout's menus, each menu and item named as in the layout.
+void buildMenus(QMenuBar* bar, const FormLayout& layout);
+
+}  // namespace morvi
