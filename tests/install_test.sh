@@ -38,8 +38,21 @@ kill -KILL "$first"
 expect_window $!
 kill $!
 
-"$1/bin/morvi-menu" check | grep -q 'エラー 0 件' || fail "morvi-menu refuses the installed menu.txt"
-printf 'ごはん,ごはん,51\n食パン,しょくぱん,32\n' >"$1/utf8.txt"
-"$1/bin/morvi-menu" convert "$1/utf8.txt" "$1/menu.txt" >/dev/null || fail "morvi-menu convert failed"
-"$1/bin/morvi-menu" check "$1/menu.txt" | grep -q '食品 2 件、エラー 0 件' || fail "the copy is refused"
+# morvi-menu's report and exit status as printed: the installed list, one Morvi stops at, one
+# in LF line ends, none, and a UTF-8 list it converts.
+cd "$1"
+check() { local status=0 out; out=$(bin/morvi-menu check "$@" 2>&1) || status=$?; echo "$out → $status"; }
+[[ $(check) == *": 食品 "*" 件、エラー 0 件、警告 "*" 件 — Morvi は起動時にこの一覧を読み込みます → 0" ]] ||
+    fail "morvi-menu refuses the installed menu.txt"
+printf 'A,a,1\r\nB b\r\n' >bad.txt
+[[ $(check bad.txt) == "bad.txt:2: error 5: プロシージャの呼び出し、または引数が不正です。 — カンマがありません
+bad.txt: 食品 1 件、エラー 1 件、警告 0 件 — Morvi は起動時に error 5 で止まります（2 行目） → 1" ]] || fail "$(check bad.txt)"
+printf 'A,a,1\nB,b,2\n' >lf.txt
+[[ $(check lf.txt) == "lf.txt: 改行が LF だけのファイルです — Morvi が読めるのは code page 932 (Shift_JIS)、改行 CR LF の一覧です。morvi-menu convert で変換できます
+lf.txt: 食品 0 件、エラー 1 件、警告 0 件 — Morvi は起動時に error 13 で止まります（1 行目） → 1" ]] || fail "$(check lf.txt)"
+[[ $(check none.txt) == "none.txt: error 53: ファイルが見つかりません。 — ファイルを読めません（Morvi も起動時に error 53 で止まります） → 2" ]] ||
+    fail "$(check none.txt)"
+printf 'ごはん,ごはん,51\n食パン,しょくぱん,32\n' >utf8.txt
+bin/morvi-menu convert utf8.txt menu.txt >/dev/null || fail "morvi-menu convert failed"
+[[ $(check menu.txt) == *"食品 2 件、エラー 0 件"*" → 0" ]] || fail "the converted list is refused"
 echo PASS

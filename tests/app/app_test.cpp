@@ -61,8 +61,6 @@ TEST(Start, ShowsTheFilledWindowOrEndsForASecondCopyOrAListItCannotRead) {
         {false, "P,p,250",
          "Pointer 0, DoEvents, Pointer 0, shown, Pointer 0 → P 250 @cbo_HINMEI -1"},
         {true, "P,p,250", "Pointer 0 → end 0"},
-        {false, "P",
-         "Pointer 0, DoEvents, Pointer 0, error 5, Beep, Morvi 48: 強制終了します。 → end 1"},
         {false, nullptr,
          "Pointer 0, Pointer 0, error 53, Beep, Morvi 48: 強制終了します。 → end 1"},
     };

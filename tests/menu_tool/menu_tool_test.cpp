@@ -1,10 +1,9 @@
-// morvi-menu: what `check` says about a list, always beside Morvi's own verdict on it, the
-// report it prints, and what `convert` writes.
+// morvi-menu: what `check` finds in a list, always beside Morvi's own verdict on it, and what
+// `convert` writes. The report it prints is run by the install test.
 #include "base/cp932.h"
 #include "fake_controls.h"
 #include "food/menu_load.h"
 #include "menu_generator.h"
-#include "menu_tool/check_report.h"
 #include "menu_tool/menu_check.h"
 #include "menu_tool/menu_convert.h"
 
@@ -95,28 +94,6 @@ TEST_F(MenuTool, CheckAgreesWithMorviOnDamagedLists) {
     }
     check(cp932().encode(testing::expand("(F,k,1\r\n){32766}F,k,x")));
     check(cp932().encode(testing::expand("(F,k,1\r\n){32767}")));
-}
-
-TEST_F(MenuTool, TheReportEndsWithWhatMorviDoesAndSetsTheExitStatus) {
-    const auto report = [this](const QByteArray& bytes) {
-        if (!bytes.isEmpty()) write(u"menu.txt"_s, bytes);
-        const MenuCheck c = checkMenuFile(at(bytes.isEmpty() ? u"none.txt"_s : u"menu.txt"_s));
-        return (checkReport(u"m"_s, c).join(u'\n') + u" → %1"_s.arg(checkExitStatus(c)))
-            .toStdString();
-    };
-    EXPECT_EQ(report("A,a,1\r\nB b\r\n"),
-              "m:2: error 5: プロシージャの呼び出し、または引数が不正です。 — カンマがありません\n"
-              "m: 食品 1 件、エラー 1 件、警告 0 件 — Morvi は起動時に error 5 で止まります（2 "
-              "行目） → 1");
-    EXPECT_EQ(report("A,a,1\nB,b,2\n"),
-              "m: 改行が LF だけのファイルです — Morvi が読めるのは code page 932 "
-              "(Shift_JIS)、改行 CR LF "
-              "の一覧です。morvi-menu convert で変換できます\n"
-              "m: 食品 0 件、エラー 1 件、警告 0 件 — Morvi は起動時に error 13 で止まります（1 "
-              "行目） → 1");
-    EXPECT_EQ(report(""),
-              "m: error 53: ファイルが見つかりません。 — ファイルを読めません（Morvi も起動時に "
-              "error 53 で止まります） → 2");
 }
 
 TEST_F(MenuTool, ConvertWritesCodePage932WithCrLfOrRefusesWithoutWriting) {

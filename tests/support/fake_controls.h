@@ -9,7 +9,6 @@
 #include <QRegularExpression>
 #include <QStringList>
 #include <algorithm>
-#include <deque>
 #include <string>
 #include <vector>
 
@@ -39,15 +38,13 @@ auto outcome(F&& f) -> decltype(f()) {
 // report as "error N". Boxes answer from `answers`, else OK (or No).
 struct FakeDesktop : Desktop {
     QStringList log;
-    std::deque<int> answers;
+    QList<int> answers;
     int MsgBox(const QString& prompt, int style, const QString& title) override {
         log << (prompt.startsWith(u"【ｴﾗｰｺｰﾄﾞ】")
                     ? QStringLiteral("error ") + prompt.section(u'(', 1).section(u')', 0, 0)
                     : QStringLiteral("%1 %2: %3").arg(title).arg(style).arg(prompt));
-        const int none = style & style::kYesNo ? answer::kNo : answer::kOk;
-        const int a = answers.empty() ? none : answers.front();
-        if (!answers.empty()) answers.pop_front();
-        return a;
+        if (!answers.isEmpty()) return answers.takeFirst();
+        return style & style::kYesNo ? answer::kNo : answer::kOk;
     }
     void Beep() override { log << QStringLiteral("Beep"); }
     void SetMousePointer(int shape) override { log << QStringLiteral("Pointer %1").arg(shape); }
@@ -108,12 +105,10 @@ struct FakeGrid : Grid {
     int Rows() const override { return int(cells.size()); }
     int Cols() const override { return int(cells[0].size()); }
     void SetRows(int n) override {
-        check(n > 0);
         cells.resize(n, QStringList(Cols()));
         row = std::min(row, n - 1);
     }
     void SetCols(int n) override {
-        check(n > 0);
         for (QStringList& r : cells) r.resize(n);
         col = std::min(col, n - 1);
     }

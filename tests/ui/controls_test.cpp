@@ -1,18 +1,14 @@
 // The Qt forms of the control operations: the grid against the tests' fake, the key codes the
-// handlers receive, and the desktop's message boxes and pointer.
+// handlers receive, and the screen's one mouse pointer.
 #include "fake_controls.h"
 #include "qt/key_ascii.h"
 #include "qt/qt_controls.h"
 #include "qt/qt_desktop.h"
 
 #include <gtest/gtest.h>
-#include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
-#include <QMessageBox>
 #include <QTableWidget>
-#include <QTest>
-#include <QTimer>
 
 namespace morvi {
 namespace {
@@ -89,39 +85,6 @@ TEST(KeyCodes, EachKeyTypesTheCodesTheHandlersSee) {
             keyAsciiCodes(QKeyEvent(QEvent::KeyPress, k.key, k.mods, QString::fromUtf8(k.text))),
             k.codes)
             << k.text;
-}
-
-// Each style's icon and buttons, and the answer to the button pressed (Enter takes the default).
-TEST(Desktop, EachStyleShowsItsBoxAndAnswersTheButtonPressed) {
-    const struct {
-        int style;
-        QMessageBox::StandardButton press;
-        const char* shown;
-    } rows[] = {
-        {0, QMessageBox::Ok, "題 本文 0 Ok → 1"},
-        {16, QMessageBox::Ok, "題 本文 3 Ok → 1"},
-        {48, QMessageBox::Ok, "題 本文 2 Ok → 1"},
-        {64, QMessageBox::Ok, "題 本文 1 Ok → 1"},
-        {292, QMessageBox::Yes, "題 本文 4 Yes No → 6"},
-        {292, QMessageBox::NoButton, "題 本文 4 Yes No → 7"},
-    };
-    QtDesktop desktop;
-    for (const auto& row : rows) {
-        QString shown;
-        QTimer::singleShot(0, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            shown =
-                QStringLiteral("%1 %2 %3").arg(box->windowTitle(), box->text()).arg(box->icon());
-            for (auto [button, name] :
-                 {std::pair(QMessageBox::Ok, " Ok"), std::pair(QMessageBox::Yes, " Yes"),
-                  std::pair(QMessageBox::No, " No")})
-                if (box->standardButtons() & button) shown += QLatin1String(name);
-            if (row.press == QMessageBox::NoButton) return QTest::keyClick(box, Qt::Key_Return);
-            box->button(row.press)->click();
-        });
-        const int answer = desktop.MsgBox(u"本文"_s, row.style, u"題"_s);
-        EXPECT_EQ(QStringLiteral("%1 → %2").arg(shown).arg(answer).toStdString(), row.shown);
-    }
 }
 
 TEST(Desktop, ThePointerIsTheHourglassOrTheDefaultNeverAStack) {

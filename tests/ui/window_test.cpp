@@ -6,20 +6,8 @@
 #include "qt/frm_ver.h"
 
 #include <gtest/gtest.h>
-#include <QAction>
-#include <QApplication>
-#include <QClipboard>
-#include <QComboBox>
-#include <QFile>
-#include <QHeaderView>
-#include <QInputMethodEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPointer>
-#include <QPushButton>
-#include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTest>
+#include <QtWidgets>
 
 namespace morvi {
 namespace {
@@ -90,16 +78,14 @@ class MainWindow : public ::testing::Test {
     }
 };
 
-TEST_F(MainWindow, StartsOnItsFoodsInKeyOrderWithNothingChosenUnderTheTallysHeader) {
+TEST_F(MainWindow, StartsOnItsFoodsInKeyOrderThenAddsByKeyboardRemovesByClickAndClears) {
     QStringList seen{window.windowTitle(), focused(), QString::number(picker->currentIndex())};
     for (int i = 0; i < picker->count(); ++i) seen << picker->itemText(i);
     for (int c = 0; c < 3; ++c) seen << grid->horizontalHeaderItem(c)->text();
     EXPECT_EQ(seen.join(u' ').toStdString(),
               "Ｍｏｒｖｉ cbo_HINMEI -1 P Q R 品名 グラム(g) カロリー(KCal)");
     EXPECT_EQ(shown(), "   /    / ");
-}
 
-TEST_F(MainWindow, AddsByKeyboardRemovesByClickAndClears) {
     for (const auto& [food, grams] :
          {std::pair(0, "150"), std::pair(0, "100"), std::pair(1, "100"), std::pair(2, "5")})
         ASSERT_NO_FATAL_FAILURE(add(food, grams));
