@@ -101,12 +101,6 @@ TEST_F(MainWindow, StartsOnItsFoodsInKeyOrderThenAddsByKeyboardRemovesByClickAnd
     EXPECT_EQ(shown(), "P 250 80|R 5 2 / 82 255 2 / 5");
     click("cmd_Clear");
     EXPECT_EQ(shown(), "   /    / ");
-    // A click into the gram field selects its text, as Enter from the picker does.
-    field->setText(u"150"_s);
-    desktop.SetMousePointer(pointer::kHourglass);
-    QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_EQ(focused(), u"txt_Glam");
-    EXPECT_EQ(field->selectedText() + u' ' + desktop.log.last(), u"150 Pointer 0");
 }
 
 TEST_F(MainWindow, TheGramFieldTakesOnlyDigitsAndFullStopsHoweverTheyArrive) {
@@ -151,9 +145,6 @@ TEST_F(MainWindow, TheMenusPrintHelpAndEndTheProgram) {
     for (QWidget* w : QApplication::topLevelWidgets())
         if (auto* dialog = qobject_cast<Frm_Ver*>(w); dialog && dialog->isVisible()) open << dialog;
     ASSERT_EQ(open.size(), 1);
-    QStringList texts;
-    for (QLabel* label : open[0]->findChildren<QLabel*>()) texts << label->text();
-    EXPECT_TRUE(texts.contains(u"Morvi Ver1.0"));
     QTest::mouseClick(open[0]->findChild<QPushButton*>(), Qt::LeftButton);
     EXPECT_TRUE(!open[0] || !open[0]->isVisible());
     trigger(u"終了(&E)"_s);
