@@ -32,6 +32,12 @@ struct BenchWindow {
     Frm_Morvi window{desktop, printer};
 };
 
+// A control of the window by its design name.
+template <class T>
+T* control(Frm_Morvi& window, const char* name) {
+    return window.findChild<T*>(QLatin1String(name));
+}
+
 // Runs the window's load handler on the menu.txt in a directory, then the event loop until the
 // window's first frame is painted. Throws when the load ends the program or nothing is painted.
 void startUntilFirstFrame(Frm_Morvi& window, const QString& menuDir);

@@ -4,8 +4,10 @@
 #include "menu_files.h"
 
 #include <benchmark/benchmark.h>
+#include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -20,21 +22,24 @@ constexpr int kTallySizes[] = {1, 100, 1000};
 constexpr int kFoods = 1001;
 const QString kGrams = QStringLiteral("150");
 
-int tallyLines(BenchWindow& bench) { return bench.window.form().tally.m_NextRow - 1; }
+// As the window counts them; an empty tally shows no count.
+int tallyLines(BenchWindow& bench) {
+    return control<QLabel>(bench.window, "lbl_Goukei3")->text().toInt();
+}
 
 void chooseFood(Frm_Morvi& window, int index) {
-    window.cbo_HINMEI->setCurrentIndex(index);
-    window.txt_Glam->setText(kGrams);
+    control<QComboBox>(window, "cbo_HINMEI")->setCurrentIndex(index);
+    control<QLineEdit>(window, "txt_Glam")->setText(kGrams);
 }
 
 void pressSet(Frm_Morvi& window) {
-    window.cmd_SET->click();
+    control<QPushButton>(window, "cmd_SET")->click();
     QCoreApplication::processEvents();
 }
 
 // A click on tally line `line` (1 = first), answered Yes.
 void clickLine(Frm_Morvi& window, int line) {
-    emit window.grd_Hyo->cellClicked(line - 1, 0);
+    emit control<QTableWidget>(window, "grd_Hyo")->cellClicked(line - 1, 0);
     QCoreApplication::processEvents();
 }
 
@@ -91,9 +96,9 @@ void removeLine(benchmark::State& state, int lines) {
     Frm_Morvi& window = bench.window;
     const int line = (lines + 1) / 2;
     for (auto _ : state) {
-        const QString name = window.grd_Hyo->item(line - 1, 0)->text();
+        const QString name = control<QTableWidget>(window, "grd_Hyo")->item(line - 1, 0)->text();
         state.SetIterationTime(timed([&] { clickLine(window, line); }));
-        chooseFood(window, window.cbo_HINMEI->findText(name));
+        chooseFood(window, control<QComboBox>(window, "cbo_HINMEI")->findText(name));
         pressSet(window);
     }
     check(state, bench, lines);
@@ -104,7 +109,7 @@ void printedList(benchmark::State& state, int lines) {
     BenchWindow& bench = tallyOf(lines);
     for (auto _ : state)
         state.SetIterationTime(timed([&] {
-            bench.window.g_print->trigger();
+            control<QAction>(bench.window, "g_print")->trigger();
             QCoreApplication::processEvents();
         }));
     check(state, bench, lines);

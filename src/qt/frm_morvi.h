@@ -33,22 +33,6 @@ class Frm_Morvi : public QMainWindow {
     void load(std::function<bool()> prevInstance, const QString& appPath);
     bool ended() const { return ended_; }
     int exitStatus() const { return exitStatus_; }
-    Form& form() { return *form_; }
-    QtGrid& grid() { return *grid_; }
-
-    QComboBox* cbo_HINMEI;
-    QLineEdit* txt_Glam;
-    QPushButton* cmd_End;
-    QPushButton* cmd_Clear;
-    QPushButton* cmd_SET;
-    QTableWidget* grd_Hyo;
-    QLabel* lbl_Goukei3;
-    QLabel* lbl_Goukei2;
-    QLabel* lbl_Goukei;
-    QAction* g_print;
-    QAction* g_end;
-    QAction* p_use;
-    QAction* g_version;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -67,6 +51,21 @@ class Frm_Morvi : public QMainWindow {
     bool filterKey(KeyHandler handler, const QKeyEvent& event);
     bool filterGramCommit(const QInputMethodEvent& event);
     void sendToGramField(QInputMethodEvent& event);
+
+    // The controls the handlers and the wiring work on, by their design names.
+    QComboBox* cbo_HINMEI = nullptr;
+    QLineEdit* txt_Glam = nullptr;
+    QPushButton* cmd_End = nullptr;
+    QPushButton* cmd_Clear = nullptr;
+    QPushButton* cmd_SET = nullptr;
+    QTableWidget* grd_Hyo = nullptr;
+    QLabel* lbl_Goukei3 = nullptr;
+    QLabel* lbl_Goukei2 = nullptr;
+    QLabel* lbl_Goukei = nullptr;
+    QAction* g_print = nullptr;
+    QAction* g_end = nullptr;
+    QAction* p_use = nullptr;
+    QAction* g_version = nullptr;
 
     Desktop& desktop_;
     Printer& printer_;

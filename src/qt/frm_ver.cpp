@@ -6,7 +6,6 @@
 
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
@@ -30,9 +29,6 @@ Frm_Ver::Frm_Ver()
                                     QGuiApplication::primaryScreen()->availableGeometry()));
     buildControls(this, layout);
     cmd_ok = findChild<QPushButton*>(QStringLiteral("cmd_ok"));
-    Label2 = findChild<QLabel*>(QStringLiteral("Label2"));
-    Label1 = findChild<QLabel*>(QStringLiteral("Label1"));
-    Image1 = findChild<QLabel*>(QStringLiteral("Image1"));
     // The notice label overlaps the button's top edge; the button stays clickable above it.
     cmd_ok->raise();
     connect(cmd_ok, &QPushButton::clicked, this, &Frm_Ver::cmd_ok_Click);

@@ -3,7 +3,6 @@
 #include <QDialog>
 
 class QKeyEvent;
-class QLabel;
 class QPushButton;
 
 namespace morvi {
@@ -16,16 +15,13 @@ class Frm_Ver : public QDialog {
   public:
     Frm_Ver();
 
-    QPushButton* cmd_ok;
-    QLabel* Label2;  // authorship line
-    QLabel* Label1;  // name and version
-    QLabel* Image1;  // program icon
-
   protected:
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void cmd_ok_Click();
+
+    QPushButton* cmd_ok = nullptr;
 };
 
 }  // namespace morvi

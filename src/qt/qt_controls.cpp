@@ -246,24 +246,6 @@ void QtGrid::RemoveItem(int row) {
     if (row_ >= Rows()) row_ = Rows() - 1;
 }
 
-std::optional<ColorBgr> QtGrid::cellBackColor(int row, int col) const {
-    const QVariant brush = data(row, col, Qt::BackgroundRole);
-    if (!brush.isValid()) return std::nullopt;
-    return bgrFromColor(brush.value<QBrush>().color());
-}
-
-std::optional<ColorBgr> QtGrid::cellForeColor(int row, int col) const {
-    const QVariant brush = data(row, col, Qt::ForegroundRole);
-    if (!brush.isValid()) return std::nullopt;
-    return bgrFromColor(brush.value<QBrush>().color());
-}
-
-int QtGrid::cellAlignment(int row, int col) const {
-    return codeFromAlignment(Qt::Alignment(data(row, col, Qt::TextAlignmentRole).toInt()));
-}
-
-int QtGrid::colWidth(int col) const { return twipsFromPixels(table_->columnWidth(col)); }
-
 QVariant QtGrid::data(int row, int col, int role) const {
     checkCell(row, col);
     QAbstractItemModel* model = table_->model();

@@ -111,12 +111,6 @@ class QtGrid : public Grid {
     void Clear() override;
     void RemoveItem(int row) override;
 
-    // The cell's look as shown, for checks: colours absent when never set.
-    std::optional<ColorBgr> cellBackColor(int row, int col) const;
-    std::optional<ColorBgr> cellForeColor(int row, int col) const;
-    int cellAlignment(int row, int col) const;
-    int colWidth(int col) const;
-
   private:
     QVariant data(int row, int col, int role) const;
     void setData(int row, int col, const QVariant& value, int role);

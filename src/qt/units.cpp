@@ -8,8 +8,6 @@ int pixelsFromTwips(int twips) {
     return static_cast<int>(std::lround(twips / double(kTwipsPerPixel)));
 }
 
-int twipsFromPixels(int pixels) { return pixels * kTwipsPerPixel; }
-
 QRect rectFromTwips(int left, int top, int width, int height) {
     return {pixelsFromTwips(left), pixelsFromTwips(top), pixelsFromTwips(width),
             pixelsFromTwips(height)};
@@ -17,10 +15,6 @@ QRect rectFromTwips(int left, int top, int width, int height) {
 
 QColor colorFromBgr(ColorBgr bgr) {
     return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
-}
-
-ColorBgr bgrFromColor(const QColor& color) {
-    return ColorBgr(color.red()) | ColorBgr(color.green()) << 8 | ColorBgr(color.blue()) << 16;
 }
 
 Qt::Alignment alignmentFromCode(int code) {
@@ -32,12 +26,6 @@ Qt::Alignment alignmentFromCode(int code) {
         default:
             return Qt::AlignLeft | Qt::AlignVCenter;
     }
-}
-
-int codeFromAlignment(Qt::Alignment alignment) {
-    if (alignment & Qt::AlignHCenter) return align::kCenterCenter;
-    if (alignment & Qt::AlignRight) return align::kRightCenter;
-    return align::kLeftCenter;
 }
 
 }  // namespace morvi

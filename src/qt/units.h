@@ -13,15 +13,12 @@ namespace morvi {
 inline constexpr int kTwipsPerPixel = 15;  // 96 dots per inch
 
 int pixelsFromTwips(int twips);
-int twipsFromPixels(int pixels);
 // A rectangle given as left, top, width and height in twips.
 QRect rectFromTwips(int left, int top, int width, int height);
 
 QColor colorFromBgr(ColorBgr bgr);
-ColorBgr bgrFromColor(const QColor& color);
 
-// Grid alignment codes (align::) as Qt alignments and back; unknown codes align left.
+// Grid alignment codes (align::) as Qt alignments; unknown codes align left.
 Qt::Alignment alignmentFromCode(int code);
-int codeFromAlignment(Qt::Alignment alignment);
 
 }  // namespace morvi

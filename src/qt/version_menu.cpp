@@ -32,9 +32,4 @@ void g_version_Click() {
     dialog->activateWindow();
 }
 
-Frm_Ver* openVersionDialog() {
-    Frm_Ver* dialog = theVersionDialog().data();
-    return dialog && dialog->isVisible() ? dialog : nullptr;
-}
-
 }  // namespace morvi

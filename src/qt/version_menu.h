@@ -2,12 +2,8 @@
 
 namespace morvi {
 
-class Frm_Ver;
-
 // Help > バージョン情報: shows the version dialog modeless and without owner. While it is open
 // choosing the item again brings that one to the front instead of opening a second.
 void g_version_Click();
-// The version dialog while it is open; nullptr once it has been closed.
-Frm_Ver* openVersionDialog();
 
 }  // namespace morvi
