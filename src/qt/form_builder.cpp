@@ -87,11 +87,11 @@ bool takesFocus(ControlKind kind) {
 
 }  // namespace
 
-QFont fontOf(const FontSpec& spec) {
+QFont fontOf(const Typeface& face) {
     QFont font;
-    font.setFamilies(familiesFor(text(spec.family)));
-    font.setPointSizeF(spec.points);
-    font.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
+    font.setFamilies(familiesFor(text(face.family)));
+    font.setPointSizeF(face.points);
+    font.setWeight(face.bold ? QFont::Bold : QFont::Normal);
     font.setItalic(false);
     return font;
 }

@@ -11,7 +11,7 @@ class QWidget;
 namespace morvi {
 
 // The layout's font, or the Debian font that stands in for it where it is not installed.
-QFont fontOf(const FontSpec& spec);
+QFont fontOf(const Typeface& face);
 // The client area of the form, in pixels.
 QSize clientSize(const FormLayout& layout);
 // Creates the layout's controls on the client area, each named as in the layout, and chains the

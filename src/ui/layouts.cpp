@@ -24,12 +24,12 @@ constexpr ControlLayout kMainControls[] = {
     {"cmd_Clear", kButton, u"CLEAR", 3600, 480, 975, 255, 3},
     {"cmd_SET", kButton, u"SET", 3600, 120, 975, 255, 2},
     {"grd_Hyo", kGrid, u"", 120, 840, 4530, 1875, 5},
-    {"Label7", kLabel, u"g", 1500, 450, 135, 255, 15, FontSpec{kPGothic, 12}},
+    {"Label7", kLabel, u"g", 1500, 450, 135, 255, 15, Typeface{kPGothic, 12}},
     {"Label6", kLabel, u"合計", 390, 2730, 735, 255, 14, kOwnFont, kCentre, false, kNavy},
-    {"Label5", kLabel, u"品目", 1845, 2760, 375, 255, 13, FontSpec{kPGothic, 8.25}},
+    {"Label5", kLabel, u"品目", 1845, 2760, 375, 255, 13, Typeface{kPGothic, 8.25}},
     {"lbl_Goukei3", kLabel, u"Label5", 1200, 2700, 615, 255, 12, kOwnFont, kRight, true, kDarkBlue},
-    {"Label4", kLabel, u"Kcal", 4340, 2730, 495, 255, 11, FontSpec{kPGothic, 9.75}},
-    {"Label3", kLabel, u"g", 3160, 2660, 135, 255, 10, FontSpec{kPGothic, 12}},
+    {"Label4", kLabel, u"Kcal", 4340, 2730, 495, 255, 11, Typeface{kPGothic, 9.75}},
+    {"Label3", kLabel, u"g", 3160, 2660, 135, 255, 10, Typeface{kPGothic, 12}},
     {"lbl_Goukei2", kLabel, u"Label3", 2415, 2700, 735, 255, 9, kOwnFont, kRight, true, kDarkBlue},
     {"lbl_Goukei", kLabel, u"Label3", 3600, 2700, 735, 255, 8, kOwnFont, kRight, true, kDarkBlue},
     {"Label1", kLabel, u"品名", 120, 120, 615, 255, 7, kOwnFont, kCentre, true, kDarkBlue},
@@ -50,10 +50,10 @@ constexpr MenuLayout kMainMenus[] = {
 };
 
 constexpr ControlLayout kVersionControls[] = {
-    {"cmd_ok", kButton, u"OK", 2400, 960, 855, 300, 2, FontSpec{kTimesNewRoman, 9, true}},
+    {"cmd_ok", kButton, u"OK", 2400, 960, 855, 300, 2, Typeface{kTimesNewRoman, 9, true}},
     {"Label2", kLabel, u"(C) 2026 Morvi Team", 840, 600, 2655, 495, 1,
-     FontSpec{kTimesNewRoman, 11.25, true}},
-    {"Label1", kLabel, u"Morvi Ver1.0", 840, 120, 2655, 375, 0, FontSpec{kPGothic, 11.25, true}},
+     Typeface{kTimesNewRoman, 11.25, true}},
+    {"Label1", kLabel, u"Morvi Ver1.0", 840, 120, 2655, 375, 0, Typeface{kPGothic, 11.25, true}},
     {"Image1", kImage, u"", 120, 240, 480, 480, -1},
 };
 

@@ -14,7 +14,7 @@ namespace morvi {
 enum class ControlKind { Picker, TextBox, Button, Grid, Label, Image };
 enum class TextAlign { Left, Centre, Right };
 
-struct FontSpec {
+struct Typeface {
     const char16_t* family;
     double points;
     bool bold = false;
@@ -29,7 +29,7 @@ struct ControlLayout {
     const char16_t* caption;
     int left, top, width, height;
     int tabIndex;
-    std::optional<FontSpec> font = {};  // none: the form's own
+    std::optional<Typeface> font = {};  // none: the form's own
     TextAlign align = TextAlign::Left;
     bool border = false;
     std::optional<ColorBgr> textColor = {};  // none: the system's
@@ -50,7 +50,7 @@ struct FormLayout {
     const char* name;
     const char16_t* title;
     int clientWidth, clientHeight;
-    FontSpec font;
+    Typeface font;
     std::span<const ControlLayout> controls;
     std::span<const MenuLayout> menus;
 };
