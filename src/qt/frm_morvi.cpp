@@ -78,9 +78,12 @@ Frm_Morvi::Frm_Morvi(Desktop& desktop, Printer& printer) : desktop_(desktop), pr
     gramField_ = std::make_unique<QtTextBox>(txt_Glam);
     setButton_ = std::make_unique<QtFocusable>(cmd_SET);
     grid_ = std::make_unique<QtGrid>(grd_Hyo);
-    kcalTotal_ = std::make_unique<QtTotalLabel>(lbl_Goukei, QStringLiteral("合計 Kcal"));
-    gramTotal_ = std::make_unique<QtTotalLabel>(lbl_Goukei2, QStringLiteral("合計 g"));
-    lineCount_ = std::make_unique<QtTotalLabel>(lbl_Goukei3, QStringLiteral("合計 品目"));
+    const auto total = [this](const char* name, const QString& counts) {
+        return std::make_unique<QtTotalLabel>(child<QLabel>(centralWidget(), name), counts);
+    };
+    kcalTotal_ = total("lbl_Goukei", QStringLiteral("合計 Kcal"));
+    gramTotal_ = total("lbl_Goukei2", QStringLiteral("合計 g"));
+    lineCount_ = total("lbl_Goukei3", QStringLiteral("合計 品目"));
     form_ = std::make_unique<Form>(Form{
         Controls{*picker_, *gramField_, *setButton_, *grid_, *kcalTotal_, *gramTotal_, *lineCount_},
         desktop_,
@@ -99,9 +102,6 @@ void Frm_Morvi::findControls() {
     cmd_Clear = child<QPushButton>(client, "cmd_Clear");
     cmd_SET = child<QPushButton>(client, "cmd_SET");
     grd_Hyo = child<QTableWidget>(client, "grd_Hyo");
-    lbl_Goukei3 = child<QLabel>(client, "lbl_Goukei3");
-    lbl_Goukei2 = child<QLabel>(client, "lbl_Goukei2");
-    lbl_Goukei = child<QLabel>(client, "lbl_Goukei");
     g_print = child<QAction>(menuBar(), "g_print");
     g_end = child<QAction>(menuBar(), "g_end");
     p_use = child<QAction>(menuBar(), "p_use");

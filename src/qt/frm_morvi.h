@@ -12,9 +12,7 @@ class QAction;
 class QComboBox;
 class QInputMethodEvent;
 class QKeyEvent;
-class QLabel;
 class QLineEdit;
-class QMenu;
 class QPushButton;
 class QTableWidget;
 
@@ -59,9 +57,6 @@ class Frm_Morvi : public QMainWindow {
     QPushButton* cmd_Clear = nullptr;
     QPushButton* cmd_SET = nullptr;
     QTableWidget* grd_Hyo = nullptr;
-    QLabel* lbl_Goukei3 = nullptr;
-    QLabel* lbl_Goukei2 = nullptr;
-    QLabel* lbl_Goukei = nullptr;
     QAction* g_print = nullptr;
     QAction* g_end = nullptr;
     QAction* p_use = nullptr;
