@@ -6,8 +6,8 @@
 namespace morvi {
 
 // Splits a byte stream into lines: a line ends at CR LF or at a lone CR; a lone LF stays in the
-// line, and a terminator at the very end starts no further line. Reads in chunks, so a file of
-// any size is never held whole.
+// line, and a terminator at the very end starts no further line. Reads in chunks and holds one
+// chunk and the current line, so only a file without CR is ever held whole (as one line).
 class LineReader {
   public:
     explicit LineReader(QIODevice& device);

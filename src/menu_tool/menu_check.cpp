@@ -9,6 +9,7 @@
 #include "food/menu_file.h"
 #include "print/m_morvi.h"
 #include "print/print_layout.h"
+#include "tally/add_item.h"
 
 #include <QFile>
 #include <QHash>
@@ -115,6 +116,16 @@ void warn(MenuCheck& check, qint64 line, QString detail) {
     ++check.warnings;
 }
 
+// The error with which Morvi refuses to add a food of this unit weight; 0 when it adds it.
+int32_t addRefusal(int32_t unitGram) {
+    try {
+        checkUnitWeight(unitGram);
+    } catch (const RunTimeError& e) {
+        return e.number();
+    }
+    return err::kNone;
+}
+
 void warnAboutFood(MenuCheck& check, const ReadFood& f, QHash<QString, qint64>& firstByName) {
     if (const auto it = firstByName.constFind(f.food.name); it != firstByName.cend())
         warn(check, f.line,
@@ -123,10 +134,12 @@ void warnAboutFood(MenuCheck& check, const ReadFood& f, QHash<QString, qint64>& 
                  .arg(*it));
     else
         firstByName.insert(f.food.name, f.line);
-    if (f.food.unitGram == 0)
+    if (const int32_t refusal = addRefusal(f.food.unitGram))
         warn(check, f.line,
-             QStringLiteral(
-                 "単位重量が 0 です — この食品を追加すると Morvi は error 11 で終了します"));
+             QStringLiteral("単位重量が %1 です — この食品を追加しようとすると Morvi は error %2 "
+                            "を報告し、一覧に加えません")
+                 .arg(f.food.unitGram)
+                 .arg(refusal));
     if (f.food.unitGram < 0)
         warn(check, f.line,
              QStringLiteral("単位重量が負の数です（%1）— カロリーが負になります")

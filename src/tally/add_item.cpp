@@ -39,12 +39,12 @@ int findFoodRow(const Grid& grid, const QString& name) {
     return 0;
 }
 
-// The chosen food's unit weight; error 11 for 0, which would divide by zero.
+// The chosen food's unit weight.
 double chosenUnitWeight(const Picker& picker) {
     const int index = picker.ListIndex();
     if (index < 0) throw RunTimeError(err::kInvalidCall);
     const double w = picker.ItemData(index);
-    if (w == 0) throw RunTimeError(err::kDivisionByZero);
+    checkUnitWeight(w);
     return w;
 }
 
@@ -129,6 +129,10 @@ void applyAdd(Form& form, const AddPlan& plan) {
 }
 
 }  // namespace
+
+void checkUnitWeight(double unitWeight) {
+    if (unitWeight == 0) throw RunTimeError(err::kDivisionByZero);
+}
 
 void cmd_SET_Click(Form& form) {
     Controls& ui = form.ui;
