@@ -125,4 +125,6 @@ void buildMenus(QMenuBar* bar, const FormLayout& layout) {
     }
 }
 
+void missingControl(const char* name) { qFatal("Morvi: the window has no control named %s", name); }
+
 }  // namespace morvi

@@ -3,6 +3,7 @@
 #include "ui/layouts.h"
 
 #include <QFont>
+#include <QObject>
 #include <QSize>
 
 class QMenuBar;
@@ -19,5 +20,16 @@ QSize clientSize(const FormLayout& layout);
 void buildControls(QWidget* client, const FormLayout& layout);
 // The layout's menus, each menu and item named as in the layout.
 void buildMenus(QMenuBar* bar, const FormLayout& layout);
+
+[[noreturn]] void missingControl(const char* name);
+
+// The control or menu item of that name and kind below parent; without one the program stops
+// with its name, in every build.
+template <class T>
+T* findControl(const QObject* parent, const char* name) {
+    T* found = parent->findChild<T*>(QLatin1String(name));
+    if (!found) missingControl(name);
+    return found;
+}
 
 }  // namespace morvi

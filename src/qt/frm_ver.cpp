@@ -28,7 +28,7 @@ Frm_Ver::Frm_Ver()
     setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
                                     QGuiApplication::primaryScreen()->availableGeometry()));
     buildControls(this, layout);
-    cmd_ok = findChild<QPushButton*>(QStringLiteral("cmd_ok"));
+    cmd_ok = findControl<QPushButton>(this, "cmd_ok");
     // The notice label overlaps the button's top edge; the button stays clickable above it.
     cmd_ok->raise();
     connect(cmd_ok, &QPushButton::clicked, this, &Frm_Ver::cmd_ok_Click);
