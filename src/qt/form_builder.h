@@ -16,7 +16,8 @@ QFont fontOf(const Typeface& face);
 // The client area of the form, in pixels.
 QSize clientSize(const FormLayout& layout);
 // Creates the layout's controls on the client area, each named as in the layout, and chains the
-// ones that take the focus in the order of their tab indexes.
+// ones that take the focus in the order of their tab indexes. Enter presses a focused button, as
+// Space does, though no button is the form's Enter button.
 void buildControls(QWidget* client, const FormLayout& layout);
 // The layout's menus, each menu and item named as in the layout.
 void buildMenus(QMenuBar* bar, const FormLayout& layout);

@@ -47,11 +47,6 @@ bool focusMoved(const QEvent& event) {
            reason != Qt::MenuBarFocusReason;
 }
 
-bool isEnter(const QKeyEvent& event) {
-    return (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) &&
-           (event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-}
-
 }  // namespace
 
 Frm_Morvi::Frm_Morvi(Desktop& desktop, Printer& printer) : desktop_(desktop), printer_(printer) {
@@ -115,7 +110,6 @@ void Frm_Morvi::setUpControls() {
 void Frm_Morvi::connectEvents() {
     cbo_HINMEI->installEventFilter(this);
     txt_Glam->installEventFilter(this);
-    for (QPushButton* b : {cmd_SET, cmd_Clear, cmd_End}) b->installEventFilter(this);
     connect(cmd_SET, &QPushButton::clicked, this,
             [this] { dispatch([this] { cmd_SET_Click(*form_); }); });
     connect(cmd_Clear, &QPushButton::clicked, this,
@@ -176,11 +170,6 @@ bool Frm_Morvi::eventFilter(QObject* watched, QEvent* event) {
         const auto& key = static_cast<const QKeyEvent&>(*event);
         if (watched == cbo_HINMEI) return filterKey(cbo_HINMEI_KeyPress, key);
         if (watched == txt_Glam) return filterKey(txt_Glam_KeyPress, key);
-        // Enter presses the focused button, as Space does, though none is the default button.
-        if (auto* b = qobject_cast<QPushButton*>(watched); b && isEnter(key)) {
-            b->click();
-            return true;
-        }
     }
     if (watched == txt_Glam && event->type() == QEvent::InputMethod)
         return filterGramCommit(static_cast<const QInputMethodEvent&>(*event));
