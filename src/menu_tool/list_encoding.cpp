@@ -9,27 +9,35 @@ namespace morvi::menu_tool {
 
 namespace {
 
-struct ByteOrderMark {
+// The encodings Qt decodes, each with its byte order mark (UTF-8 without one last) and its name;
+// code page 932 has a converter of its own.
+struct KnownEncoding {
     ListEncoding encoding;
-    QByteArrayView bytes;
+    QByteArrayView mark;
     QStringConverter::Encoding converter;
+    const char16_t* name;
 };
 
-constexpr ByteOrderMark kMarks[] = {
-    {ListEncoding::Utf8Bom, "\xEF\xBB\xBF", QStringConverter::Utf8},
-    {ListEncoding::Utf16Le, "\xFF\xFE", QStringConverter::Utf16LE},
-    {ListEncoding::Utf16Be, "\xFE\xFF", QStringConverter::Utf16BE},
+constexpr KnownEncoding kEncodings[] = {
+    {ListEncoding::Utf8Bom, "\xEF\xBB\xBF", QStringConverter::Utf8, u"UTF-8（BOM あり）"},
+    {ListEncoding::Utf16Le, "\xFF\xFE", QStringConverter::Utf16LE, u"UTF-16 LE（BOM あり）"},
+    {ListEncoding::Utf16Be, "\xFE\xFF", QStringConverter::Utf16BE, u"UTF-16 BE（BOM あり）"},
+    {ListEncoding::Utf8, {}, QStringConverter::Utf8, u"UTF-8（BOM なし）"},
 };
+
+const KnownEncoding* known(ListEncoding encoding) {
+    const auto it = std::find_if(std::begin(kEncodings), std::end(kEncodings),
+                                 [&](const KnownEncoding& e) { return e.encoding == encoding; });
+    return it == std::end(kEncodings) ? nullptr : it;
+}
 
 }  // namespace
 
 void EncodingDetector::look(QByteArrayView bytes) {
     if (!started_) {
         started_ = true;
-        const auto mark =
-            std::find_if(std::begin(kMarks), std::end(kMarks),
-                         [&](const ByteOrderMark& m) { return bytes.startsWith(m.bytes); });
-        if (mark != std::end(kMarks)) marked_ = mark->encoding;
+        for (const KnownEncoding& e : kEncodings)
+            if (!e.mark.isEmpty() && bytes.startsWith(e.mark)) marked_ = e.encoding;
     }
     if (marked_ || !utf8Valid_) return;
     nonAscii_ = nonAscii_ ||
@@ -43,27 +51,14 @@ ListEncoding EncodingDetector::encoding() const {
 }
 
 QString encodingName(ListEncoding encoding) {
-    switch (encoding) {
-        case ListEncoding::Utf8:
-            return QStringLiteral("UTF-8（BOM なし）");
-        case ListEncoding::Utf8Bom:
-            return QStringLiteral("UTF-8（BOM あり）");
-        case ListEncoding::Utf16Le:
-            return QStringLiteral("UTF-16 LE（BOM あり）");
-        case ListEncoding::Utf16Be:
-            return QStringLiteral("UTF-16 BE（BOM あり）");
-        case ListEncoding::CodePage932:
-            break;
-    }
-    return QStringLiteral("code page 932");
+    const KnownEncoding* e = known(encoding);
+    return e ? QString::fromUtf16(e->name) : QStringLiteral("code page 932");
 }
 
 QString decodeList(QByteArrayView bytes, ListEncoding encoding) {
-    for (const ByteOrderMark& m : kMarks)
-        if (m.encoding == encoding)
-            return QStringDecoder(m.converter).decode(bytes.sliced(m.bytes.size()));
-    if (encoding == ListEncoding::Utf8) return QStringDecoder(QStringConverter::Utf8).decode(bytes);
-    return cp932().decode(bytes);
+    const KnownEncoding* e = known(encoding);
+    if (!e) return cp932().decode(bytes);
+    return QStringDecoder(e->converter).decode(bytes.sliced(e->mark.size()));
 }
 
 }  // namespace morvi::menu_tool
