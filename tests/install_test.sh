@@ -53,7 +53,7 @@ lf.txt: 食品 0 件、エラー 1 件、警告 0 件 — Morvi は起動時に 
 [[ $(check none.txt) == "none.txt: error 53: ファイルが見つかりません。 — ファイルを読めません（Morvi も起動時に error 53 で止まります） → 2" ]] ||
     fail "$(check none.txt)"
 printf 'ごはん,ごはん,51\n食パン,しょくぱん,32\n' >utf8.txt
-[[ $(bin/morvi-menu convert utf8.txt menu.txt) == "menu.txt: UTF-8 の 2 行を code page 932、改行 CR LF で書き出しました" ]] ||
+[[ $(bin/morvi-menu convert utf8.txt menu.txt) == "menu.txt: UTF-8（BOM なし） の 2 行を code page 932、改行 CR LF で書き出しました" ]] ||
     fail "morvi-menu convert failed"
 [[ $(check menu.txt) == *"食品 2 件、エラー 0 件"*" → 0" ]] || fail "the converted list is refused"
 echo PASS

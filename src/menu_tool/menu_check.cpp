@@ -7,6 +7,7 @@
 #include "food/key_order.h"
 #include "food/line_reader.h"
 #include "food/menu_file.h"
+#include "menu_tool/list_encoding.h"
 #include "print/m_morvi.h"
 #include "print/print_layout.h"
 #include "tally/add_item.h"
@@ -52,31 +53,21 @@ QString lineErrorDetail(QStringView line, const LineVerdict& v) {
     return QStringLiteral("3番目の項目%1が数値ではありません").arg(quoted(v.weightText));
 }
 
-// Well-formed UTF-8 decodes and encodes back to the same bytes.
-bool isValidUtf8(QByteArrayView bytes) { return QString::fromUtf8(bytes).toUtf8() == bytes; }
-
 // What the loader would make of the bytes' encoding and line ends, beyond code page 932.
 class FileSniffer {
   public:
     void look(qint64 lineNumber, const QByteArray& bytes) {
-        if (lineNumber == 1) bom_ = bomOf(bytes);
+        encoding_.look(bytes);
         if (firstLoneLf_ == 0 && bytes.contains('\n')) firstLoneLf_ = lineNumber;
-        if (!utf8Valid_) return;
-        nonAscii_ = nonAscii_ || std::any_of(bytes.begin(), bytes.end(),
-                                             [](char c) { return uchar(c) >= 0x80; });
-        utf8Valid_ = isValidUtf8(bytes);
     }
 
     // One line on what is foreign about the file; empty for code page 932 with CR LF.
     QString notice(qint64 lines) const {
         QStringList parts;
-        if (bom_ == Bom::Utf16Le) parts << QStringLiteral("UTF-16 LE（BOM あり）");
-        if (bom_ == Bom::Utf16Be) parts << QStringLiteral("UTF-16 BE（BOM あり）");
-        if (bom_ == Bom::Utf8) parts << QStringLiteral("UTF-8（BOM あり）");
-        if (bom_ == Bom::None && utf8Valid_ && nonAscii_)
-            parts << QStringLiteral("UTF-8（BOM なし）");
+        const ListEncoding encoding = encoding_.encoding();
+        if (encoding != ListEncoding::CodePage932) parts << encodingName(encoding);
         // In UTF-16 every byte pair holds a zero, so its line ends say nothing.
-        const bool utf16 = bom_ == Bom::Utf16Le || bom_ == Bom::Utf16Be;
+        const bool utf16 = encoding == ListEncoding::Utf16Le || encoding == ListEncoding::Utf16Be;
         if (!utf16 && firstLoneLf_ != 0) {
             parts << (lines == 1 ? QStringLiteral("改行が LF だけ")
                                  : QStringLiteral("LF だけの改行が混在（最初は %1 行目）")
@@ -90,18 +81,8 @@ class FileSniffer {
     }
 
   private:
-    enum class Bom { None, Utf8, Utf16Le, Utf16Be };
-    static Bom bomOf(const QByteArray& bytes) {
-        if (bytes.startsWith("\xEF\xBB\xBF")) return Bom::Utf8;
-        if (bytes.startsWith("\xFF\xFE")) return Bom::Utf16Le;
-        if (bytes.startsWith("\xFE\xFF")) return Bom::Utf16Be;
-        return Bom::None;
-    }
-
-    Bom bom_ = Bom::None;
+    EncodingDetector encoding_;
     qint64 firstLoneLf_ = 0;
-    bool utf8Valid_ = true;
-    bool nonAscii_ = false;
 };
 
 // A food Morvi accepts, with the line it came from.

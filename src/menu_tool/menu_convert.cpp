@@ -4,55 +4,16 @@
 #include "base/run_time_error.h"
 #include "food/menu_file.h"
 #include "menu_tool/exit_status.h"
+#include "menu_tool/list_encoding.h"
 
 #include <QFile>
 #include <QSaveFile>
-#include <QStringDecoder>
-#include <QStringEncoder>
 #include <filesystem>
 #include <utility>
 
 namespace morvi::menu_tool {
 
 namespace {
-
-struct DecodedText {
-    QString text;
-    QString encoding;
-};
-
-// The text in the encoding; failed when it does not give the bytes back whole.
-QString decodedAs(QStringConverter::Encoding encoding, QByteArrayView bytes, bool& failed) {
-    QString text = QStringDecoder(encoding).decode(bytes);
-    failed = QByteArray(QStringEncoder(encoding).encode(text)) != bytes;
-    return text;
-}
-
-// The text by its byte order mark, else as UTF-8 when it is valid UTF-8, else as code page 932.
-// Undecodable bytes become U+FFFD, which the code page then refuses.
-DecodedText decodeList(const QByteArray& bytes) {
-    struct Mark {
-        const char* bytes;
-        QStringConverter::Encoding encoding;
-        const char16_t* name;
-    };
-    static const Mark marks[] = {
-        {"\xEF\xBB\xBF", QStringConverter::Utf8, u"UTF-8（BOM あり）"},
-        {"\xFF\xFE", QStringConverter::Utf16LE, u"UTF-16 LE"},
-        {"\xFE\xFF", QStringConverter::Utf16BE, u"UTF-16 BE"},
-    };
-    bool failed = false;
-    for (const Mark& m : marks) {
-        if (bytes.startsWith(m.bytes)) {
-            const qsizetype skip = qstrlen(m.bytes);
-            return {decodedAs(m.encoding, QByteArrayView(bytes).sliced(skip), failed),
-                    QString::fromUtf16(m.name)};
-        }
-    }
-    QString text = decodedAs(QStringConverter::Utf8, bytes, failed);
-    if (!failed) return {std::move(text), QStringLiteral("UTF-8")};
-    return {cp932().decode(bytes), QStringLiteral("code page 932")};
-}
 
 // JIS characters that other Unicode tables map elsewhere than code page 932 does: the same
 // glyph in the list, the code page's own code point in the copy.
@@ -134,8 +95,11 @@ ConvertResult convertMenu(const QString& inPath, const QString& outPath) {
     if (sameFile(inPath, outPath))
         return trouble(
             QStringLiteral("%1: 入力と同じファイルです — 元の一覧は書き換えません").arg(outPath));
-    const DecodedText decoded = decodeList(bytes);
-    const QStringList lines = splitLines(withCodePageForms(decoded.text));
+    EncodingDetector detector;
+    detector.look(bytes);
+    const ListEncoding encoding = detector.encoding();
+    const QString decoded = decodeList(bytes, encoding);
+    const QStringList lines = splitLines(withCodePageForms(decoded));
     QStringList refusals;
     for (qsizetype i = 0; i < lines.size(); ++i)
         refuseCharacters(inPath, i + 1, lines[i], refusals);
@@ -148,7 +112,7 @@ ConvertResult convertMenu(const QString& inPath, const QString& outPath) {
         return {kExitRefused, refusals};
     }
     QString text = lines.join(QStringLiteral("\r\n"));
-    if (!lines.isEmpty() && (decoded.text.endsWith(u'\n') || decoded.text.endsWith(u'\r')))
+    if (!lines.isEmpty() && (decoded.endsWith(u'\n') || decoded.endsWith(u'\r')))
         text += QStringLiteral("\r\n");
     // Written beside the target and renamed over it only when complete.
     QSaveFile out(outPath);
@@ -156,7 +120,7 @@ ConvertResult convertMenu(const QString& inPath, const QString& outPath) {
         return trouble(QStringLiteral("%1: 書き出せません（%2）").arg(outPath, out.errorString()));
     return {kExitOk,
             {QStringLiteral("%1: %2 の %3 行を code page 932、改行 CR LF で書き出しました")
-                 .arg(outPath, decoded.encoding)
+                 .arg(outPath, encodingName(encoding))
                  .arg(lines.size())}};
 }
 

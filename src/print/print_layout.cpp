@@ -12,6 +12,10 @@ constexpr int kNameField = kPrintNameField;
 constexpr int kNumberField = 20;
 constexpr int kTotalKcalField = 18;
 constexpr int kRulerLength = 71;
+// Where the header's number labels end, counted from the name column's start: each reaches past
+// the right edge of the column it heads, "グラム(g)" by 3 and "カロリー(Kcal)" by 5.
+constexpr int kGramLabelEnd = kNameField + kNumberField + 3;
+constexpr int kKcalLabelEnd = kNameField + 2 * kNumberField + 5;
 
 QString spaces(int count) { return QString(std::max(count, 0), QLatin1Char(' ')); }
 
@@ -24,8 +28,9 @@ QString rightAligned(const QString& text, int field) {
 }
 
 QString headerLine() {
-    return spaces(kIndent) + QStringLiteral("品名") + spaces(38) + QStringLiteral("グラム(g)") +
-           spaces(8) + QStringLiteral("カロリー(Kcal)");
+    return spaces(kIndent) + leftAligned(QStringLiteral("品名"), kNameField) +
+           rightAligned(QStringLiteral("グラム(g)"), kGramLabelEnd - kNameField) +
+           rightAligned(QStringLiteral("カロリー(Kcal)"), kKcalLabelEnd - kGramLabelEnd);
 }
 
 QString rulerLine() { return spaces(kIndent) + QString(kRulerLength, QLatin1Char('=')); }

@@ -4,6 +4,7 @@
 #include "qt/units.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -51,6 +52,22 @@ void styleLabel(QLabel* label, const ControlLayout& row) {
     }
 }
 
+// Enter presses the focused button, as Space does.
+class EnterPressesButton : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return false;
+        const auto& key = static_cast<const QKeyEvent&>(*event);
+        const bool enter = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+        if (!enter || (key.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+        static_cast<QPushButton*>(watched)->click();
+        return true;
+    }
+};
+
 QWidget* createControl(QWidget* client, const ControlLayout& row) {
     switch (row.kind) {
         case ControlKind::Picker:
@@ -63,6 +80,7 @@ QWidget* createControl(QWidget* client, const ControlLayout& row) {
             button->setAutoDefault(false);
             button->setDefault(false);
             button->setFocusPolicy(Qt::StrongFocus);
+            button->installEventFilter(new EnterPressesButton(button));
             return button;
         }
         case ControlKind::Grid:
@@ -124,5 +142,7 @@ void buildMenus(QMenuBar* bar, const FormLayout& layout) {
             menu->addAction(text(item.caption))->setObjectName(QLatin1String(item.name));
     }
 }
+
+void missingControl(const char* name) { qFatal("Morvi: the window has no control named %s", name); }
 
 }  // namespace morvi

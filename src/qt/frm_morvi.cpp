@@ -30,13 +30,6 @@ namespace morvi {
 
 namespace {
 
-template <class T>
-T* child(const QObject* parent, const char* name) {
-    T* found = parent->findChild<T*>(QLatin1String(name));
-    Q_ASSERT(found);
-    return found;
-}
-
 // Accepts only what the gram field may hold, so no paste or drop brings anything else in.
 class GramValidator : public QValidator {
   public:
@@ -52,11 +45,6 @@ bool focusMoved(const QEvent& event) {
     const Qt::FocusReason reason = static_cast<const QFocusEvent&>(event).reason();
     return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
            reason != Qt::MenuBarFocusReason;
-}
-
-bool isEnter(const QKeyEvent& event) {
-    return (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) &&
-           (event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
 }
 
 }  // namespace
@@ -79,7 +67,7 @@ Frm_Morvi::Frm_Morvi(Desktop& desktop, Printer& printer) : desktop_(desktop), pr
     setButton_ = std::make_unique<QtFocusable>(cmd_SET);
     grid_ = std::make_unique<QtGrid>(grd_Hyo);
     const auto total = [this](const char* name, const QString& counts) {
-        return std::make_unique<QtTotalLabel>(child<QLabel>(centralWidget(), name), counts);
+        return std::make_unique<QtTotalLabel>(findControl<QLabel>(centralWidget(), name), counts);
     };
     kcalTotal_ = total("lbl_Goukei", QStringLiteral("合計 Kcal"));
     gramTotal_ = total("lbl_Goukei2", QStringLiteral("合計 g"));
@@ -96,24 +84,24 @@ Frm_Morvi::~Frm_Morvi() = default;
 
 void Frm_Morvi::findControls() {
     const QWidget* client = centralWidget();
-    cbo_HINMEI = child<QComboBox>(client, "cbo_HINMEI");
-    txt_Glam = child<QLineEdit>(client, "txt_Glam");
-    cmd_End = child<QPushButton>(client, "cmd_End");
-    cmd_Clear = child<QPushButton>(client, "cmd_Clear");
-    cmd_SET = child<QPushButton>(client, "cmd_SET");
-    grd_Hyo = child<QTableWidget>(client, "grd_Hyo");
-    g_print = child<QAction>(menuBar(), "g_print");
-    g_end = child<QAction>(menuBar(), "g_end");
-    p_use = child<QAction>(menuBar(), "p_use");
-    g_version = child<QAction>(menuBar(), "g_version");
+    cbo_HINMEI = findControl<QComboBox>(client, "cbo_HINMEI");
+    txt_Glam = findControl<QLineEdit>(client, "txt_Glam");
+    cmd_End = findControl<QPushButton>(client, "cmd_End");
+    cmd_Clear = findControl<QPushButton>(client, "cmd_Clear");
+    cmd_SET = findControl<QPushButton>(client, "cmd_SET");
+    grd_Hyo = findControl<QTableWidget>(client, "grd_Hyo");
+    g_print = findControl<QAction>(menuBar(), "g_print");
+    g_end = findControl<QAction>(menuBar(), "g_end");
+    p_use = findControl<QAction>(menuBar(), "p_use");
+    g_version = findControl<QAction>(menuBar(), "g_version");
 }
 
 void Frm_Morvi::setUpControls() {
     txt_Glam->setValidator(new GramValidator(txt_Glam));
     grd_Hyo->setAccessibleName(QStringLiteral("選択した品目"));
     // Each caption names its field for a screen reader.
-    child<QLabel>(centralWidget(), "Label1")->setBuddy(cbo_HINMEI);
-    child<QLabel>(centralWidget(), "Label2")->setBuddy(txt_Glam);
+    findControl<QLabel>(centralWidget(), "Label1")->setBuddy(cbo_HINMEI);
+    findControl<QLabel>(centralWidget(), "Label2")->setBuddy(txt_Glam);
     // The grid is a window and the labels are not: where the totals row overlaps it, the grid
     // is on top and takes the click.
     grd_Hyo->raise();
@@ -122,7 +110,6 @@ void Frm_Morvi::setUpControls() {
 void Frm_Morvi::connectEvents() {
     cbo_HINMEI->installEventFilter(this);
     txt_Glam->installEventFilter(this);
-    for (QPushButton* b : {cmd_SET, cmd_Clear, cmd_End}) b->installEventFilter(this);
     connect(cmd_SET, &QPushButton::clicked, this,
             [this] { dispatch([this] { cmd_SET_Click(*form_); }); });
     connect(cmd_Clear, &QPushButton::clicked, this,
@@ -183,11 +170,6 @@ bool Frm_Morvi::eventFilter(QObject* watched, QEvent* event) {
         const auto& key = static_cast<const QKeyEvent&>(*event);
         if (watched == cbo_HINMEI) return filterKey(cbo_HINMEI_KeyPress, key);
         if (watched == txt_Glam) return filterKey(txt_Glam_KeyPress, key);
-        // Enter presses the focused button, as Space does, though none is the default button.
-        if (auto* b = qobject_cast<QPushButton*>(watched); b && isEnter(key)) {
-            b->click();
-            return true;
-        }
     }
     if (watched == txt_Glam && event->type() == QEvent::InputMethod)
         return filterGramCommit(static_cast<const QInputMethodEvent&>(*event));

@@ -28,7 +28,7 @@ Frm_Ver::Frm_Ver()
     setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
                                     QGuiApplication::primaryScreen()->availableGeometry()));
     buildControls(this, layout);
-    cmd_ok = findChild<QPushButton*>(QStringLiteral("cmd_ok"));
+    auto* cmd_ok = findControl<QPushButton>(this, "cmd_ok");
     // The notice label overlaps the button's top edge; the button stays clickable above it.
     cmd_ok->raise();
     connect(cmd_ok, &QPushButton::clicked, this, &Frm_Ver::cmd_ok_Click);
@@ -37,23 +37,11 @@ Frm_Ver::Frm_Ver()
 
 void Frm_Ver::cmd_ok_Click() { close(); }
 
+// There is no cancel button: Escape leaves the dialog open.
 void Frm_Ver::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-        case Qt::Key_Escape:
-            // There is no cancel button: Escape leaves the dialog open.
-            event->accept();
-            return;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            // The focused button takes Enter, as Space, though it is not the default button.
-            if (cmd_ok->hasFocus()) {
-                cmd_ok->click();
-                event->accept();
-                return;
-            }
-            break;
-        default:
-            break;
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
     }
     QDialog::keyPressEvent(event);
 }

@@ -3,7 +3,6 @@
 #include <QDialog>
 
 class QKeyEvent;
-class QPushButton;
 
 namespace morvi {
 
@@ -20,8 +19,6 @@ class Frm_Ver : public QDialog {
 
   private:
     void cmd_ok_Click();
-
-    QPushButton* cmd_ok = nullptr;
 };
 
 }  // namespace morvi

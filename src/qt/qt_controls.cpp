@@ -102,7 +102,7 @@ QString QtTextBox::Text() const { return edit_->text(); }
 
 void QtTextBox::SetText(const QString& text) { edit_->setText(text); }
 
-int QtTextBox::SelStart() const {
+int QtTextBox::selectionStart() const {
     return edit_->hasSelectedText() ? edit_->selectionStart() : edit_->cursorPosition();
 }
 
@@ -111,17 +111,15 @@ void QtTextBox::SetSelStart(int start) {
     edit_->setCursorPosition(start);
 }
 
-int QtTextBox::SelLength() const { return int(edit_->selectedText().size()); }
-
 void QtTextBox::SetSelLength(int length) {
     if (length < 0) invalidArgument();
-    const int start = SelStart();
+    const int start = selectionStart();
     // Selected backwards, so the caret stays at the start of the selection.
     edit_->setSelection(start + length, -length);
 }
 
 QtTotalLabel::QtTotalLabel(QLabel* label, QString counts)
-    : QtLabel(label), label_(label), counts_(std::move(counts)) {
+    : QtLabel(label), counts_(std::move(counts)) {
     label->setAccessibleName(counts_);
 }
 
@@ -157,15 +155,15 @@ void QtGrid::SetRows(int rows) {
     const int before = Rows();
     table_->setRowCount(rows - 1);
     for (int r = before; r < rows; ++r)
-        for (int c = 0; c < Cols(); ++c) resetCell(r, c);
+        for (int c = 0; c < columnCount(); ++c) resetCell(r, c);
     if (row_ >= rows) row_ = rows - 1;
 }
 
-int QtGrid::Cols() const { return table_->columnCount(); }
+int QtGrid::columnCount() const { return table_->columnCount(); }
 
 void QtGrid::SetCols(int cols) {
     if (cols < 1) invalidArgument();
-    const int before = Cols();
+    const int before = columnCount();
     table_->setColumnCount(cols);
     colAlignment_.resize(cols, align::kLeftCenter);
     for (int c = before; c < cols; ++c) {
@@ -191,7 +189,7 @@ void QtGrid::SetRow(int row) {
 }
 
 void QtGrid::SetCol(int col) {
-    if (col < 0 || col >= Cols()) invalidArgument();
+    if (col < 0 || col >= columnCount()) invalidArgument();
     col_ = col;
 }
 
@@ -236,7 +234,7 @@ void QtGrid::SetRedraw(bool on) {
 
 void QtGrid::Clear() {
     for (int r = 0; r < Rows(); ++r)
-        for (int c = 0; c < Cols(); ++c) resetCell(r, c);
+        for (int c = 0; c < columnCount(); ++c) resetCell(r, c);
 }
 
 void QtGrid::RemoveItem(int row) {
@@ -273,7 +271,7 @@ void QtGrid::resetCell(int row, int col) {
 }
 
 void QtGrid::checkCell(int row, int col) const {
-    if (row < 0 || row >= Rows() || col < 0 || col >= Cols()) invalidArgument();
+    if (row < 0 || row >= Rows() || col < 0 || col >= columnCount()) invalidArgument();
 }
 
 }  // namespace morvi

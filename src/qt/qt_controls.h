@@ -6,13 +6,10 @@
 
 #include <QVariant>
 #include <QVector>
-#include <optional>
 
-class QAbstractItemModel;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QModelIndex;
 class QTableWidget;
 class QWidget;
 
@@ -53,12 +50,12 @@ class QtTextBox : public TextBox {
     void SetFocus() override;
     QString Text() const override;
     void SetText(const QString& text) override;
-    int SelStart() const override;
     void SetSelStart(int start) override;
-    int SelLength() const override;
     void SetSelLength(int length) override;
 
   private:
+    int selectionStart() const;
+
     QLineEdit* edit_;
 };
 
@@ -68,7 +65,7 @@ class QtLabel : public Label {
     QString Caption() const override;
     void SetCaption(const QString& text) override;
 
-  private:
+  protected:
     QLabel* label_;
 };
 
@@ -79,7 +76,6 @@ class QtTotalLabel : public QtLabel {
     void SetCaption(const QString& text) override;
 
   private:
-    QLabel* label_;
     QString counts_;
 };
 
@@ -90,13 +86,11 @@ class QtGrid : public Grid {
     explicit QtGrid(QTableWidget* table);
     int Rows() const override;
     void SetRows(int rows) override;
-    int Cols() const override;
     void SetCols(int cols) override;
     void SetFixedRows(int rows) override;
     void SetFixedCols(int cols) override;
     int Row() const override { return row_; }
     void SetRow(int row) override;
-    int Col() const override { return col_; }
     void SetCol(int col) override;
     QString Text() const override { return TextMatrix(row_, col_); }
     void SetText(const QString& text) override { SetTextMatrix(row_, col_, text); }
@@ -112,6 +106,7 @@ class QtGrid : public Grid {
     void RemoveItem(int row) override;
 
   private:
+    int columnCount() const;
     QVariant data(int row, int col, int role) const;
     void setData(int row, int col, const QVariant& value, int role);
     void resetCell(int row, int col);

@@ -71,9 +71,7 @@ class TextBox : public Focusable {
   public:
     virtual QString Text() const = 0;
     virtual void SetText(const QString& text) = 0;
-    virtual int SelStart() const = 0;
     virtual void SetSelStart(int start) = 0;
-    virtual int SelLength() const = 0;
     virtual void SetSelLength(int length) = 0;
 };
 
@@ -90,13 +88,11 @@ class Grid {
     virtual ~Grid() = default;
     virtual int Rows() const = 0;
     virtual void SetRows(int rows) = 0;
-    virtual int Cols() const = 0;
     virtual void SetCols(int cols) = 0;
     virtual void SetFixedRows(int rows) = 0;
     virtual void SetFixedCols(int cols) = 0;
     virtual int Row() const = 0;
     virtual void SetRow(int row) = 0;
-    virtual int Col() const = 0;
     virtual void SetCol(int col) = 0;
     virtual QString Text() const = 0;  // of the current cell
     virtual void SetText(const QString& text) = 0;

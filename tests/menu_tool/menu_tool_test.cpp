@@ -98,12 +98,12 @@ TEST_F(MenuTool, CheckAgreesWithMorviOnDamagedLists) {
 
 TEST_F(MenuTool, ConvertWritesCodePage932WithCrLfOrRefusesWithoutWriting) {
     const std::pair<QByteArray, const char*> rows[] = {
-        {"\xE3\x81\x94,\xE3\x81\x94,51\nA,a,1\n", "0 out: UTF-8 ご,ご,51\r\nA,a,1\r\n"},
+        {"\xE3\x81\x94,\xE3\x81\x94,51\nA,a,1\n", "0 out: UTF-8（BOM なし） ご,ご,51\r\nA,a,1\r\n"},
         {"\xEF\xBB\xBF"
          "A,a,1\r\nB,b,2",
          "0 out: UTF-8（BOM あり） A,a,1\r\nB,b,2"},
         {"\x82\xB2,a,1\rB,b,2\n", "0 out: code page 932 ご,a,1\r\nB,b,2\r\n"},
-        {"\xE3\x80\x9C,\xE2\x88\x92,1\n", "0 out: UTF-8 ～,－,1\r\n"},
+        {"\xE3\x80\x9C,\xE2\x88\x92,1\n", "0 out: UTF-8（BOM なし） ～,－,1\r\n"},
         {"A,a,1\n\xF0\x9F\x8D\xA3,\xC3\xA9,2\n",
          "1 in:2: 「🍣」(U+1F363) は code page 932 にない文字です\nin:2: 「é」(U+00E9) は code page "
          "932 にない文字です\nin: code page 932 にない文字が 2 個あります — out "

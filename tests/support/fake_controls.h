@@ -82,9 +82,7 @@ struct FakeTextBox : TextBox {
     void SetFocus() override { focus = QStringLiteral("txt_Glam"); }
     QString Text() const override { return text; }
     void SetText(const QString& t) override { text = t, start = length = 0; }
-    int SelStart() const override { return start; }
     void SetSelStart(int s) override { start = s, length = 0; }
-    int SelLength() const override { return length; }
     void SetSelLength(int l) override { length = l; }
 };
 
@@ -103,9 +101,9 @@ struct FakeGrid : Grid {
         if (!ok) throw RunTimeError(err::kInvalidCall);
     }
     int Rows() const override { return int(cells.size()); }
-    int Cols() const override { return int(cells[0].size()); }
+    int cols() const { return int(cells[0].size()); }
     void SetRows(int n) override {
-        cells.resize(n, QStringList(Cols()));
+        cells.resize(n, QStringList(cols()));
         row = std::min(row, n - 1);
     }
     void SetCols(int n) override {
@@ -113,13 +111,12 @@ struct FakeGrid : Grid {
         col = std::min(col, n - 1);
     }
     int Row() const override { return row; }
-    int Col() const override { return col; }
     void SetRow(int r) override { check(r >= 0 && r < Rows()), row = r; }
-    void SetCol(int c) override { check(c >= 0 && c < Cols()), col = c; }
+    void SetCol(int c) override { check(c >= 0 && c < cols()), col = c; }
     QString Text() const override { return TextMatrix(row, col); }
     void SetText(const QString& text) override { SetTextMatrix(row, col, text); }
     QString TextMatrix(int r, int c) const override {
-        check(r >= 0 && r < Rows() && c >= 0 && c < Cols());
+        check(r >= 0 && r < Rows() && c >= 0 && c < cols());
         return cells[r][c];
     }
     void SetTextMatrix(int r, int c, const QString& text) override {

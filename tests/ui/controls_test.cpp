@@ -31,29 +31,29 @@ using Probes = ::testing::Types<QtGridProbe, FakeGridProbe>;
 TYPED_TEST_SUITE(GridContract, Probes);
 
 // One set of steps on the window's grid and on the fake, so both mean the same: after each, the
-// current cell and the texts row by row.
+// current row and the current cell's text, then the texts of the three columns row by row.
 TYPED_TEST(GridContract, RowsColumnsTextsAndTheCurrentCell) {
     Grid& g = this->probe.grid;
     const auto cells = [&g] {
-        QStringList rows{QStringLiteral("%1,%2").arg(g.Row()).arg(g.Col())};
+        QStringList rows{QStringLiteral("%1:%2").arg(g.Row()).arg(g.Text())};
         for (int r = 0; r < g.Rows(); ++r) {
             QStringList row;
-            for (int c = 0; c < g.Cols(); ++c) row << g.TextMatrix(r, c);
+            for (int c = 0; c < 3; ++c) row << g.TextMatrix(r, c);
             rows << row.join(u',');
         }
         return rows.join(u'|');
     };
     const std::pair<std::function<void()>, const char*> steps[] = {
-        {[] {}, "1,0|,,|,,"},
+        {[] {}, "1:|,,|,,"},
         {[&] { g.SetRows(4), g.SetTextMatrix(0, 1, u"g"_s), g.SetTextMatrix(2, 0, u"b"_s); },
-         "1,0|,g,|,,|b,,|,,"},
-        {[&] { g.SetRow(3), g.SetCol(2), g.SetText(u"c"_s); }, "3,2|,g,|,,|b,,|,,c"},
-        {[&] { g.SetRow(2), g.SetCol(0); }, "2,0|,g,|,,|b,,|,,c"},
-        {[&] { g.RemoveItem(1); }, "2,0|,g,|b,,|,,c"},
-        {[&] { g.RemoveItem(2); }, "1,0|,g,|b,,"},
-        {[&] { g.SetRows(3), g.SetRow(2), g.SetRows(2); }, "1,0|,g,|b,,"},
-        {[&] { g.Clear(); }, "1,0|,,|,,"},
-        {[&] { g.SetCols(2), g.SetCol(1), g.SetCols(3); }, "1,1|,,|,,"},
+         "1:|,g,|,,|b,,|,,"},
+        {[&] { g.SetRow(3), g.SetCol(2), g.SetText(u"c"_s); }, "3:c|,g,|,,|b,,|,,c"},
+        {[&] { g.SetRow(2), g.SetCol(0); }, "2:b|,g,|,,|b,,|,,c"},
+        {[&] { g.RemoveItem(1); }, "2:|,g,|b,,|,,c"},
+        {[&] { g.RemoveItem(2); }, "1:b|,g,|b,,"},
+        {[&] { g.SetRows(3), g.SetRow(2), g.SetRows(2); }, "1:b|,g,|b,,"},
+        {[&] { g.Clear(); }, "1:|,,|,,"},
+        {[&] { g.SetCol(2), g.SetCols(2), g.SetCols(3), g.SetText(u"d"_s); }, "1:d|,,|,d,"},
         {[&] { g.RemoveItem(0); }, "error 5"},
         {[&] { g.SetRow(2); }, "error 5"},
     };
