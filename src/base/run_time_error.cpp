@@ -19,6 +19,7 @@ constexpr std::array kStandardTexts{
     StandardText{9, u"インデックスが有効範囲にありません。"},
     StandardText{11, u"0 で除算しました。"},
     StandardText{13, u"型が一致しません。"},
+    StandardText{51, u"内部エラーです。"},
     StandardText{52, u"ファイル名または番号が不正です。"},
     StandardText{53, u"ファイルが見つかりません。"},
     StandardText{54, u"ファイル モードが不正です。"},

@@ -15,6 +15,7 @@ inline constexpr int32_t kOverflow = 6;         // a value outside its type's ra
 inline constexpr int32_t kOutOfMemory = 7;      // an allocation failed
 inline constexpr int32_t kDivisionByZero = 11;  // division by zero
 inline constexpr int32_t kTypeMismatch = 13;    // a text that is not a number
+inline constexpr int32_t kInternalError = 51;   // a handler failed in a way no other number names
 inline constexpr int32_t kFileNotFound = 53;    // menu.txt is missing
 inline constexpr int32_t kDeviceIo = 57;        // a read failed part-way
 inline constexpr int32_t kInputPastEnd = 62;    // the file shrank between two passes

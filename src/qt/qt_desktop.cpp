@@ -3,10 +3,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyleHints>
 #include <QTranslator>
 
 namespace morvi {
@@ -19,12 +21,26 @@ constexpr int kDefaultButtonMask = 0x300;
 
 // Ctrl+C copies the title and the text, as the desktop's own message boxes do on Windows.
 // A box without an escape button (the Yes/No question) has no Cancel: Escape and the close box
-// leave it open, where Qt would take No for them.
-class CopyableMessageBox : public QMessageBox {
+// leave it open, where Qt would take No for them. Every box's buttons ignore mouse presses for
+// one double-click interval after it appears, so the second click of the double-click that
+// opened it cannot answer it; keys answer at once.
+class DesktopMessageBox : public QMessageBox {
   public:
     using QMessageBox::QMessageBox;
 
   protected:
+    void showEvent(QShowEvent* event) override {
+        shown_.start();
+        for (QAbstractButton* button : buttons()) button->installEventFilter(this);
+        QMessageBox::showEvent(event);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const bool press = event->type() == QEvent::MouseButtonPress ||
+                           event->type() == QEvent::MouseButtonDblClick;
+        if (press && !shown_.hasExpired(QGuiApplication::styleHints()->mouseDoubleClickInterval()))
+            return true;
+        return QMessageBox::eventFilter(watched, event);
+    }
     void keyPressEvent(QKeyEvent* event) override {
         if (event->matches(QKeySequence::Copy)) {
             QGuiApplication::clipboard()->setText(windowTitle() + QLatin1Char('\n') + text());
@@ -37,6 +53,9 @@ class CopyableMessageBox : public QMessageBox {
         if (escapeButton()) return QMessageBox::closeEvent(event);
         event->ignore();
     }
+
+  private:
+    QElapsedTimer shown_;
 };
 
 QMessageBox::Icon iconOf(int style) {
@@ -80,8 +99,8 @@ void addButtons(QMessageBox& box, int style) {
 }  // namespace
 
 int QtDesktop::MsgBox(const QString& prompt, int style, const QString& title) {
-    CopyableMessageBox box(iconOf(style), title, prompt, QMessageBox::NoButton,
-                           QApplication::activeWindow());
+    DesktopMessageBox box(iconOf(style), title, prompt, QMessageBox::NoButton,
+                          QApplication::activeWindow());
     addButtons(box, style);
     box.exec();
     return answerOf(box.standardButton(box.clickedButton()));

@@ -3,6 +3,7 @@
 #include "base/run_time_error.h"
 #include "ui/controls.h"
 
+#include <exception>
 #include <new>
 #include <utility>
 
@@ -32,7 +33,8 @@ enum class OnError {
     DefaultPointerReportThenEnd,
 };
 
-// Runs a handler's body under its error branch; returns false when the branch ran.
+// Runs a handler's body under its error branch; returns false when the branch ran. Any other
+// exception is an internal error, so none leaves a handler unreported.
 template <class Body>
 bool withErrorBranch(Desktop& desktop, OnError branch, Body&& body) {
     int32_t number = err::kNone;
@@ -43,6 +45,8 @@ bool withErrorBranch(Desktop& desktop, OnError branch, Body&& body) {
         number = e.number();
     } catch (const std::bad_alloc&) {
         number = err::kOutOfMemory;
+    } catch (const std::exception&) {
+        number = err::kInternalError;
     }
     if (branch == OnError::DefaultPointerReport || branch == OnError::DefaultPointerReportThenEnd)
         desktop.SetMousePointer(pointer::kDefault);

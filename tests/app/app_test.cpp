@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QSysInfo>
 #include <QTemporaryDir>
+#include <stdexcept>
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -35,6 +36,7 @@ TEST(ErrorReport, IsTheNumberAndItsTextAndMayEndTheProgram) {
         }
     };
     EXPECT_EQ(ends(OnError::Report, RunTimeError(482)), u"error 482");
+    EXPECT_EQ(ends(OnError::Report, std::runtime_error("no number")), u"error 51");
     EXPECT_EQ(ends(OnError::DefaultPointerReportThenEnd, std::bad_alloc()),
               u"Pointer 0, error 7, Beep, Morvi 48: 強制終了します。 → end 1");
 }

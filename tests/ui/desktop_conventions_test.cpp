@@ -1,6 +1,5 @@
 // How the window behaves as a Japanese desktop program: keys, Qt's own words, windows, readers.
 #include "base/cp932.h"
-#include "fake_controls.h"
 #include "qt/frm_morvi.h"
 #include "qt/qt_desktop.h"
 
@@ -25,6 +24,7 @@ struct NoPrinter : Printer {
     void printLines(const QStringList&) override {}
 };
 
+// The window on the program's own desktop: its message boxes are the real, modal ones.
 class OnTheWindow : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -40,7 +40,7 @@ class OnTheWindow : public ::testing::Test {
     QString focused() { return QApplication::focusWidget()->objectName(); }
 
     QTemporaryDir dir;
-    testing::FakeDesktop desktop;
+    QtDesktop desktop;
     NoPrinter printer;
     Frm_Morvi window{desktop, printer};
 };
@@ -150,6 +150,28 @@ TEST(Question, ReadsJapaneseAndOnlyItsButtonsAnswerIt) {
         });
         EXPECT_EQ(desktop.MsgBox(QStringLiteral("?"), 292, QStringLiteral("t")), answer);
     }
+}
+
+// The question may open with はい under the pointer, where the second click of the double-click
+// that opened it lands: that click answers nothing, and only one question opens.
+TEST_F(OnTheWindow, ADoubleClickOnALineAsksOnceAndRemovesNothing) {
+    auto* grid = window.findChild<QTableWidget*>(QStringLiteral("grd_Hyo"));
+    grid->setItem(0, 0, new QTableWidgetItem(QStringLiteral("あじ")));
+    QStringList asked;
+    QTimer user;  // clicks はい on each question at once, then answers it with Enter (No)
+    user.callOnTimeout([&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        QTest::mouseClick(box->button(QMessageBox::Yes), Qt::LeftButton);
+        asked << box->text() + (box->isVisible() ? "" : " (closed by the click)");
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    user.start(0);
+    const QPoint line1 = grid->visualRect(grid->model()->index(0, 0)).center();
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, line1);
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, line1);
+    EXPECT_EQ(asked.join(u'|').toStdString(), "あじ を削除しますか");
+    EXPECT_EQ(grid->model()->index(0, 0).data().toString().toStdString(), "あじ");
 }
 
 }  // namespace
