@@ -38,6 +38,7 @@ TEST(PrintedLines, ColumnsCountCodePage932BytesAndAWiderTextIsPrintedWhole) {
          "     Café①                                    0.0001                   0"},
         {"あいうえおかきくけこさしすせそ 1 1",
          "     あいうえおかきくけこさしすせそ                   1                   1"},
+        {"N 100 -160", "     N                                            100                -160"},
         {"牛乳 123456789012345678901 1",
          "     牛乳                        123456789012345678901                   1"},
     };

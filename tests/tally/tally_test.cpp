@@ -16,8 +16,8 @@ struct Tally : ::testing::Test, testing::FakeWindow {
     void SetUp() override {
         const std::pair<const char*, int32_t> foods[] = {
             {"P", 250},        {"Q", 30}, {"R", 160}, {"150", 100}, {"\u3000S", 80},
-            {"W", 2000000000}, {"X", 1},  {"Y", 1},   {"Z", 0}};
-        form.food = FoodTable{9, {QString()}, {}, {0}};
+            {"W", 2000000000}, {"X", 1},  {"Y", 1},   {"Z", 0},     {"N", -50}};
+        form.food = FoodTable{10, {QString()}, {}, {0}};
         for (auto [name, weight] : foods)
             form.food.m_Hinmei.push_back(QString::fromUtf8(name)),
                 form.food.m_UnitGram.push_back(weight);
@@ -65,6 +65,7 @@ TEST_F(Tally, EachRowShowsWhatItsStepsLeave) {
         {"P 150; P 100; Q 100; R 5", "P 250 80|Q 100 267|R 5 2 / 349 355 3 / 5", kAdded},
         {"Q 50; Q 50", "Q 100 267 / 267 100 1 / 50", kAdded},
         {"R 15", "R 15 8 / 8 15 1 / 15", kAdded},
+        {"N 100; N 25", "N 125 -200 / -200 125 1 / 25", kAdded},
         {"P 0150; Q .", "P 150 48|Q 0 0 / 48 150 2 / .", kAdded},
         {"P 12.34567; Q 0.00025", "P 12.34567 4|Q 0.00025 0 / 4 12.3459 2 / 0.00025", kAdded},
         {"P 150; 150 100", "P 150 48|150 100 80 / 128 250 2 / 100", kAdded},
@@ -129,6 +130,9 @@ TEST_F(Tally, EachKeyInTheEntryFieldsGivesItsCode) {
         {" ", 13, "0 @cmd_SET"},
         {"", 13, "0 入力確認 16: グラムを入力してください @txt_Glam"},
         {"picker", 13, "0 @txt_Glam"},
+        {"150", 9, "0 @cmd_SET"},
+        {"", 9, "0 入力確認 16: グラムを入力してください @txt_Glam"},
+        {"picker", 9, "0 @txt_Glam"},
         {"picker", 'a', "97"},
     };
     desktop.log.clear();
