@@ -145,7 +145,9 @@ TEST_F(MainWindow, TheMenusPrintHelpAndEndTheProgram) {
     for (QWidget* w : QApplication::topLevelWidgets())
         if (auto* dialog = qobject_cast<Frm_Ver*>(w); dialog && dialog->isVisible()) open << dialog;
     ASSERT_EQ(open.size(), 1);
-    QTest::mouseClick(open[0]->findChild<QPushButton*>(), Qt::LeftButton);
+    QTest::keyClick(open[0], Qt::Key_Escape);
+    EXPECT_TRUE(open[0]->isVisible());
+    QTest::keyClick(open[0]->findChild<QPushButton*>(), Qt::Key_Return);
     EXPECT_TRUE(!open[0] || !open[0]->isVisible());
     trigger(u"終了(&E)"_s);
     EXPECT_TRUE(window.ended() && window.exitStatus() == 0 && !window.isVisible());
