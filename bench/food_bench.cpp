@@ -105,7 +105,7 @@ const bool registered = [] {
     for (const KeyOrder order : kOrders)
         for (const int lines : kSizes) {
             const std::string suffix =
-                std::string(keyOrderName(order)) + "/" + std::to_string(lines);
+                std::string(testing::keyOrderName(order)) + "/" + std::to_string(lines);
             benchmark::RegisterBenchmark(("MenuLoad/" + suffix).c_str(), menuLoad, lines, order)
                 ->Unit(benchmark::kMillisecond);
             auto* reference = benchmark::RegisterBenchmark(("ReferenceLoad/" + suffix).c_str(),

@@ -7,7 +7,7 @@
 #include <random>
 #include <vector>
 
-namespace morvi::bench {
+namespace morvi::testing {
 
 namespace {
 
@@ -63,4 +63,4 @@ const char* keyOrderName(KeyOrder order) {
     return "?";
 }
 
-}  // namespace morvi::bench
+}  // namespace morvi::testing

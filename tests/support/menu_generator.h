@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <cstdint>
 
-namespace morvi::bench {
+namespace morvi::testing {
 
 // How the sort keys of a generated food list are ordered in the file.
 enum class KeyOrder { Random, Sorted, Reversed, ManyEqual };
@@ -13,4 +13,4 @@ QByteArray generateMenu(int lines, KeyOrder order, uint32_t seed = 20261207);
 
 const char* keyOrderName(KeyOrder order);
 
-}  // namespace morvi::bench
+}  // namespace morvi::testing
