@@ -23,6 +23,21 @@ constexpr int kSizes[] = {100, 2500, kMaxFoods};
 constexpr KeyOrder kOrders[] = {KeyOrder::Random, KeyOrder::Sorted, KeyOrder::Reversed,
                                 KeyOrder::ManyEqual};
 
+// The key order as it appears in the benchmarks' names.
+const char* keyOrderName(KeyOrder order) {
+    switch (order) {
+        case KeyOrder::Random:
+            return "random";
+        case KeyOrder::Sorted:
+            return "sorted";
+        case KeyOrder::Reversed:
+            return "reversed";
+        case KeyOrder::ManyEqual:
+            return "many_equal";
+    }
+    return "?";
+}
+
 QString menuPath(const QString& dir) {
     return dir + QDir::separator() + QStringLiteral("menu.txt");
 }
@@ -105,7 +120,7 @@ const bool registered = [] {
     for (const KeyOrder order : kOrders)
         for (const int lines : kSizes) {
             const std::string suffix =
-                std::string(testing::keyOrderName(order)) + "/" + std::to_string(lines);
+                std::string(keyOrderName(order)) + "/" + std::to_string(lines);
             benchmark::RegisterBenchmark(("MenuLoad/" + suffix).c_str(), menuLoad, lines, order)
                 ->Unit(benchmark::kMillisecond);
             auto* reference = benchmark::RegisterBenchmark(("ReferenceLoad/" + suffix).c_str(),

@@ -11,6 +11,4 @@ enum class KeyOrder { Random, Sorted, Reversed, ManyEqual };
 // A food list of n lines in code page 932 with CR LF line ends, the same for the same seed.
 QByteArray generateMenu(int lines, KeyOrder order, uint32_t seed = 20261207);
 
-const char* keyOrderName(KeyOrder order);
-
 }  // namespace morvi::testing
