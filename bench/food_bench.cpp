@@ -23,6 +23,21 @@ constexpr int kSizes[] = {100, 2500, kMaxFoods};
 constexpr KeyOrder kOrders[] = {KeyOrder::Random, KeyOrder::Sorted, KeyOrder::Reversed,
                                 KeyOrder::ManyEqual};
 
+// The key order as it appears in the benchmarks' names.
+const char* keyOrderName(KeyOrder order) {
+    switch (order) {
+        case KeyOrder::Random:
+            return "random";
+        case KeyOrder::Sorted:
+            return "sorted";
+        case KeyOrder::Reversed:
+            return "reversed";
+        case KeyOrder::ManyEqual:
+            return "many_equal";
+    }
+    return "?";
+}
+
 QString menuPath(const QString& dir) {
     return dir + QDir::separator() + QStringLiteral("menu.txt");
 }

@@ -87,6 +87,6 @@ include(CPack)
 
 # The package as a packager checks it, packed from this build's binaries. Not from a sanitized
 # build: its binaries need the sanitizer runtimes and are not what a package ships.
-if(MORVI_BUILD_TESTS AND NOT MORVI_SANITIZE AND NOT MORVI_BUILD_FUZZERS)
+if(BUILD_TESTING AND NOT MORVI_SANITIZE AND NOT MORVI_BUILD_FUZZERS)
     add_test(NAME package COMMAND ${PROJECT_SOURCE_DIR}/scripts/check-package ${PROJECT_BINARY_DIR})
 endif()

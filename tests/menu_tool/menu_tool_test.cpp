@@ -87,7 +87,7 @@ TEST_F(MenuTool, CheckAgreesWithMorviOnDamagedLists) {
     std::mt19937 rng(4242);
     const QByteArray damage[] = {"\r\n", "\n", ",", "x", "  ", "\x82", "99999999999"};
     for (uint32_t seed = 0; seed < 200; ++seed) {
-        QByteArray bytes = bench::generateMenu(int(rng() % 40), bench::KeyOrder(seed % 4), seed);
+        auto bytes = testing::generateMenu(int(rng() % 40), testing::KeyOrder(seed % 4), seed);
         for (int m = int(rng() % 4); m > 0 && !bytes.isEmpty(); --m)
             bytes.insert(qsizetype(rng() % bytes.size()), damage[rng() % std::size(damage)]);
         check(bytes);

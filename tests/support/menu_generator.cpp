@@ -7,7 +7,7 @@
 #include <random>
 #include <vector>
 
-namespace morvi::bench {
+namespace morvi::testing {
 
 namespace {
 
@@ -49,18 +49,4 @@ QByteArray generateMenu(int lines, KeyOrder order, uint32_t seed) {
     return cp932().encode(text);
 }
 
-const char* keyOrderName(KeyOrder order) {
-    switch (order) {
-        case KeyOrder::Random:
-            return "random";
-        case KeyOrder::Sorted:
-            return "sorted";
-        case KeyOrder::Reversed:
-            return "reversed";
-        case KeyOrder::ManyEqual:
-            return "many_equal";
-    }
-    return "?";
-}
-
-}  // namespace morvi::bench
+}  // namespace morvi::testing
