@@ -11,4 +11,8 @@ namespace morvi {
 // when only the file is missing, 75 for anything else.
 int32_t openErrorNumber(const QString& path, int error);
 
+// Writing a file: 70 without permission or on a read-only file system, 76 when the folder is
+// missing or not a folder, 61 when the disk or the quota is full, 57 for anything else.
+int32_t saveErrorNumber(int error);
+
 }  // namespace morvi
