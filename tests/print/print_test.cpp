@@ -64,6 +64,7 @@ struct CapturingPrinter : Printer {
         if (failWith) throw RunTimeError(failWith);
         printed = lines;
     }
+    QByteArray pdfDocument(const QStringList& lines) override { return lines.join(u'\n').toUtf8(); }
 };
 
 TEST(PrintItem, PrintsTheTallyUnderTheHourglassOrSaysThereIsNothing) {

@@ -23,6 +23,7 @@ namespace {
 
 struct NoPrinter : Printer {
     void printLines(const QStringList&) override {}
+    QByteArray pdfDocument(const QStringList&) override { return {}; }
 };
 
 class OnTheWindow : public ::testing::Test {

@@ -16,6 +16,7 @@ using namespace Qt::StringLiterals;
 
 struct FailingPrinter : Printer {
     void printLines(const QStringList&) override { throw RunTimeError(err::kPrinterError); }
+    QByteArray pdfDocument(const QStringList&) override { throw RunTimeError(err::kPrinterError); }
 };
 
 class MainWindow : public ::testing::Test {
