@@ -103,6 +103,7 @@ void Frm_Morvi::findControls() {
     cmd_SET = child<QPushButton>(client, "cmd_SET");
     grd_Hyo = child<QTableWidget>(client, "grd_Hyo");
     g_print = child<QAction>(menuBar(), "g_print");
+    g_pdf = child<QAction>(menuBar(), "g_pdf");
     g_end = child<QAction>(menuBar(), "g_end");
     p_use = child<QAction>(menuBar(), "p_use");
     g_version = child<QAction>(menuBar(), "g_version");
@@ -139,6 +140,8 @@ void Frm_Morvi::connectEvents() {
     });
     connect(g_print, &QAction::triggered, this,
             [this] { dispatch([this] { g_print_Click(*form_, printer_); }); });
+    connect(g_pdf, &QAction::triggered, this,
+            [this] { dispatch([this] { g_pdf_Click(*form_, printer_); }); });
     connect(g_end, &QAction::triggered, this,
             [this] { dispatch([this] { g_end_Click(*form_); }); });
     connect(p_use, &QAction::triggered, this,
