@@ -55,11 +55,7 @@ QString sheet(const QString& pdf) {
 // One tally, printed and saved as PDF: the same page, its font embedded in the saved file.
 TEST_F(CupsPrinting, TheTallyPrintedAndSavedIsTheSameSixLinesOnOneA4Page) {
     testing::FakeWindow w;
-    w.grd_Hyo.cells = {
-        QStringList(3), {u"ごはん"_s, u"150"_s, u"240"_s}, {u"牛乳"_s, u"200"_s, u"133"_s}};
-    w.lbl_Goukei3.caption = u"2"_s;
-    w.lbl_Goukei2.caption = u"350"_s;
-    w.lbl_Goukei.caption = u"373"_s;
+    w.holdTwoFoods();
     DefaultPrinter printer;
     g_print_Click(w.form, printer);
     w.desktop.saveAs = dir.filePath(u"Morvi.pdf"_s);

@@ -74,10 +74,7 @@ TEST(PrintItem, PrintsTheTallyUnderTheHourglassOrSaysThereIsNothing) {
     CapturingPrinter printer;
     g_print_Click(w.form, printer);
     EXPECT_EQ(w.desktop.take(), u"Morvi 16: 印刷データがありません");
-    w.grd_Hyo.cells = {QStringList(3), {"ごはん", "150", "240"}, {"牛乳", "200", "133"}};
-    w.lbl_Goukei3.caption = QStringLiteral("2");
-    w.lbl_Goukei2.caption = QStringLiteral("350");
-    w.lbl_Goukei.caption = QStringLiteral("373");
+    w.holdTwoFoods();
     g_print_Click(w.form, printer);
     EXPECT_EQ(printer.printed, kWorkedExample);
     w.grd_Hyo.cells.pop_back();
@@ -98,10 +95,7 @@ TEST(PdfItem, SavesThePrintedSheetOrNothingAndTheTallyStays) {
     CapturingPrinter printer;
     g_pdf_Click(w.form, printer);
     EXPECT_EQ(w.desktop.take(), u"Morvi 16: 印刷データがありません");
-    w.grd_Hyo.cells = {QStringList(3), {"ごはん", "150", "240"}, {"牛乳", "200", "133"}};
-    w.lbl_Goukei3.caption = QStringLiteral("2");
-    w.lbl_Goukei2.caption = QStringLiteral("350");
-    w.lbl_Goukei.caption = QStringLiteral("373");
+    w.holdTwoFoods();
     QTemporaryDir dir;
     QFile kept(dir.filePath(QStringLiteral("kept.pdf")));
     ASSERT_TRUE(kept.open(QIODevice::WriteOnly) && kept.write("old") == 3);

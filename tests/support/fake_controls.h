@@ -167,6 +167,12 @@ struct FakeWindow {
               {},
               {}};
 
+    // The two foods of the printed list's example: ごはん 150 g, 牛乳 200 g.
+    void holdTwoFoods() {
+        grd_Hyo.cells = {QStringList(3), {"ごはん", "150", "240"}, {"牛乳", "200", "133"}};
+        lbl_Goukei.caption = "373", lbl_Goukei2.caption = "350", lbl_Goukei3.caption = "2";
+    }
+
     // The lines as "name grams kcal" joined by '|', then the three totals, then the gram field.
     QString shown() const {
         QStringList lines;
