@@ -21,6 +21,7 @@ class AnsweringDesktop : public QtDesktop {
 class CapturingPrinter : public Printer {
   public:
     void printLines(const QStringList& lines) override { printed = lines; }
+    QByteArray pdfDocument(const QStringList&) override { return {}; }
     QStringList printed;
 };
 

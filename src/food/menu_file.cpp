@@ -1,13 +1,13 @@
 #include "food/menu_file.h"
 
 #include "base/cp932.h"
+#include "base/file_errors.h"
 #include "base/run_time_error.h"
 #include "food/food_line.h"
 #include "food/line_reader.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <limits>
 
 #include <fcntl.h>
@@ -16,18 +16,6 @@
 #include <cerrno>
 
 namespace morvi {
-
-namespace {
-
-// The platform's file error for a path that open() refused with errno.
-int32_t openErrorNumber(const QString& path, int error) {
-    if (error == ENOTDIR) return err::kPathNotFound;
-    if (error != ENOENT) return err::kPathFileAccess;
-    if (!QFileInfo(QFileInfo(path).absolutePath()).isDir()) return err::kPathNotFound;
-    return err::kFileNotFound;
-}
-
-}  // namespace
 
 QString menuPath(const QString& appDir) {
     return appDir + QDir::separator() + QStringLiteral("menu.txt");

@@ -1,8 +1,14 @@
 #include "print/print_list.h"
 
 #include "base/trim.h"
+#include "print/pdf_file.h"
 #include "print/print_layout.h"
+#include "ui/error_frame.h"
 #include "ui/tally_grid.h"
+
+#include <QDate>
+#include <QDir>
+#include <QStandardPaths>
 
 namespace morvi {
 namespace {
@@ -51,19 +57,44 @@ PrintTotals readTotals(const Controls& ui) {
     return {ui.lbl_Goukei3.Caption(), ui.lbl_Goukei2.Caption(), ui.lbl_Goukei.Caption()};
 }
 
-}  // namespace
-
-void g_print_Click(Form& form, Printer& printer) {
+// Says so when the tally has no line; the current cell is left on row 1, column 0.
+bool nothingToPrint(Form& form) {
     Grid& grid = form.ui.grd_Hyo;
     grid.SetCol(kNameCol);
     grid.SetRow(1);
-    if (tallyIsEmpty(grid)) {
-        form.desktop.MsgBox(QStringLiteral("印刷データがありません"), style::kCritical,
-                            title::kApp);
-        return;
-    }
+    if (!tallyIsEmpty(grid)) return false;
+    form.desktop.MsgBox(QStringLiteral("印刷データがありません"), style::kCritical, title::kApp);
+    return true;
+}
+
+QStringList printedTally(Form& form) {
+    return printedLines(readItems(form.ui.grd_Hyo), readTotals(form.ui));
+}
+
+// Today's sheet in the user's documents folder, or in the home folder where there is none.
+QString proposedPdfPath() {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!QDir(folder).exists()) folder = QDir::homePath();
+    return QDir(folder).filePath(QDate::currentDate().toString(u"'Morvi_'yyyyMMdd'.pdf'"));
+}
+
+}  // namespace
+
+void g_print_Click(Form& form, Printer& printer) {
+    if (nothingToPrint(form)) return;
     const HourglassWhilePrinting hourglass(form.desktop);
-    printer.printLines(printedLines(readItems(grid), readTotals(form.ui)));
+    printer.printLines(printedTally(form));
+}
+
+void g_pdf_Click(Form& form, Printer& printer) {
+    withErrorBranch(form.desktop, OnError::Report, [&] {
+        if (nothingToPrint(form)) return;
+        const QString path = form.desktop.GetSaveFileName(
+            QStringLiteral("PDFに保存"), proposedPdfPath(), QStringLiteral("PDF (*.pdf)"));
+        if (path.isEmpty()) return;
+        const HourglassWhilePrinting hourglass(form.desktop);
+        savePdfFile(path, printer.pdfDocument(printedTally(form)));
+    });
 }
 
 }  // namespace morvi

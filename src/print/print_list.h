@@ -8,4 +8,9 @@ namespace morvi {
 // The print menu item: prints the tally as fixed columns, or says there is nothing to print.
 void g_print_Click(Form& form, Printer& printer);
 
+// The save-as-PDF menu item: the very pages the printer would get, written to a file the user
+// picks, or the same word as printing when there is nothing. A failure is reported and the tally
+// stays as it was.
+void g_pdf_Click(Form& form, Printer& printer);
+
 }  // namespace morvi

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QStringList>
 
 namespace morvi {
@@ -13,6 +14,9 @@ class Printer {
     // (continuing on further pages as needed). Error 482 when there is no default printer or it
     // fails.
     virtual void printLines(const QStringList& lines) = 0;
+    // The same pages as the bytes of a PDF file, its fonts embedded. Error 482 when they cannot
+    // be drawn.
+    virtual QByteArray pdfDocument(const QStringList& lines) = 0;
 };
 
 }  // namespace morvi

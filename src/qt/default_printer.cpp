@@ -3,10 +3,12 @@
 #include "base/run_time_error.h"
 #include "qt/print_job.h"
 
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -22,8 +24,6 @@ void require(bool ok) {
 }  // namespace
 
 void setUpPage(QPrinter& printer) {
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageOrientation(QPageLayout::Portrait);
     printer.setCopyCount(1);
     printer.setFullPage(false);
 }
@@ -37,6 +37,8 @@ QFont DefaultPrinter::printFont() {
 }
 
 void DefaultPrinter::paintPages(QPagedPaintDevice& device, const QStringList& lines) {
+    device.setPageSize(QPageSize(QPageSize::A4));
+    device.setPageOrientation(QPageLayout::Portrait);
     QPainter painter;
     require(painter.begin(&device));
     painter.setFont(printFont());
@@ -58,6 +60,14 @@ void DefaultPrinter::printLines(const QStringList& lines) {
     const QPrinterInfo target = QPrinterInfo::defaultPrinter();
     require(!target.isNull());
     printJob(target, lines);
+}
+
+QByteArray DefaultPrinter::pdfDocument(const QStringList& lines) {
+    QBuffer out;
+    out.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&out);
+    paintPages(pdf, lines);
+    return out.data();
 }
 
 }  // namespace morvi

@@ -14,13 +14,15 @@ namespace morvi {
 class DefaultPrinter : public Printer {
   public:
     void printLines(const QStringList& lines) override;
+    QByteArray pdfDocument(const QStringList& lines) override;
 
     // The print font: the program's own first, then a fixed-pitch Japanese font of this system
     // in which a full-width character is exactly two half-width cells.
     static QFont printFont();
 
-    // The lines top to bottom in the print font, a new page whenever the next line would not
-    // fit. Error 482 when the device refuses to begin, to start a page or to finish.
+    // The sheet, printed or saved: A4 portrait pages, the lines top to bottom in the print font,
+    // a new page whenever the next line would not fit. Error 482 when the device refuses to
+    // begin, to start a page or to finish.
     static void paintPages(QPagedPaintDevice& device, const QStringList& lines);
 };
 

@@ -91,6 +91,7 @@ void Frm_Morvi::findControls() {
     cmd_SET = findControl<QPushButton>(client, "cmd_SET");
     grd_Hyo = findControl<QTableWidget>(client, "grd_Hyo");
     g_print = findControl<QAction>(menuBar(), "g_print");
+    g_pdf = findControl<QAction>(menuBar(), "g_pdf");
     g_end = findControl<QAction>(menuBar(), "g_end");
     p_use = findControl<QAction>(menuBar(), "p_use");
     g_version = findControl<QAction>(menuBar(), "g_version");
@@ -126,6 +127,8 @@ void Frm_Morvi::connectEvents() {
     });
     connect(g_print, &QAction::triggered, this,
             [this] { dispatch([this] { g_print_Click(*form_, printer_); }); });
+    connect(g_pdf, &QAction::triggered, this,
+            [this] { dispatch([this] { g_pdf_Click(*form_, printer_); }); });
     connect(g_end, &QAction::triggered, this,
             [this] { dispatch([this] { g_end_Click(*form_); }); });
     connect(p_use, &QAction::triggered, this,

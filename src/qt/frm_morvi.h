@@ -58,6 +58,7 @@ class Frm_Morvi : public QMainWindow {
     QPushButton* cmd_SET = nullptr;
     QTableWidget* grd_Hyo = nullptr;
     QAction* g_print = nullptr;
+    QAction* g_pdf = nullptr;
     QAction* g_end = nullptr;
     QAction* p_use = nullptr;
     QAction* g_version = nullptr;

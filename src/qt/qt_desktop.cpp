@@ -4,6 +4,8 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QElapsedTimer>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLibraryInfo>
 #include <QMessageBox>
@@ -115,6 +117,16 @@ void QtDesktop::SetMousePointer(int shape) {
 }
 
 void QtDesktop::DoEvents() { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
+
+// The desktop's own dialog through its portal where there is one, Qt's elsewhere. The dialog adds
+// the extension itself, so its question about replacing names the file that will be written.
+QString QtDesktop::GetSaveFileName(const QString& title, const QString& proposedPath,
+                                   const QString& filter) {
+    QFileDialog dialog(QApplication::activeWindow(), title, proposedPath, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QFileInfo(proposedPath).suffix());
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
 
 bool installQtTranslation() {
     auto* translator = new QTranslator(QCoreApplication::instance());

@@ -4,13 +4,16 @@
 
 namespace morvi {
 
-// Message boxes, beep, the screen-wide pointer and the event pump on the Qt desktop.
+// Message boxes, beep, the screen-wide pointer, the event pump and the save dialog on the Qt
+// desktop.
 class QtDesktop : public Desktop {
   public:
     int MsgBox(const QString& prompt, int style, const QString& title) override;
     void Beep() override;
     void SetMousePointer(int shape) override;
     void DoEvents() override;
+    QString GetSaveFileName(const QString& title, const QString& proposedPath,
+                            const QString& filter) override;
 };
 
 // Qt's own words (standard buttons, context menus) in Japanese, whatever the system's locale.

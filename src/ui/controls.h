@@ -48,6 +48,11 @@ class Desktop {
     virtual void SetMousePointer(int shape) = 0;
     // One pass of the event pump; repaints, delivers no user input.
     virtual void DoEvents() = 0;
+    // The desktop's modal save dialog, opened on a proposed path. Returns the chosen path, a name
+    // typed without an extension given the proposed one's, and replacing a file already asked
+    // about; empty when cancelled.
+    virtual QString GetSaveFileName(const QString& title, const QString& proposedPath,
+                                    const QString& filter) = 0;
 };
 
 class Focusable {

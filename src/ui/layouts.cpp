@@ -38,6 +38,7 @@ constexpr ControlLayout kMainControls[] = {
 
 constexpr MenuItemLayout kFileItems[] = {
     {"g_print", u"印刷(&P)"},
+    {"g_pdf", u"PDFに保存(&D)..."},
     {"g_end", u"終了(&E)"},
 };
 constexpr MenuItemLayout kHelpItems[] = {

@@ -1,12 +1,14 @@
 // The value rules, one row per case: the rule, its input and the text of what it gives.
 #include "base/cp932.h"
 #include "base/currency.h"
+#include "base/file_errors.h"
 #include "base/number_text.h"
 #include "base/rounding.h"
 #include "base/trim.h"
 #include "fake_controls.h"
 
 #include <gtest/gtest.h>
+#include <cstring>
 #include <functional>
 #include <map>
 
@@ -19,6 +21,12 @@ QString q(const std::string& s) { return QString::fromStdString(s); }
 std::string s(const QString& text) { return text.toStdString(); }
 double d(const std::string& x) { return q(x).toDouble(); }
 std::string n(double v) { return s(QString::number(v, 'g', 17)); }
+// The errno value of a name such as "ENOSPC".
+int errnoNamed(const std::string& name) {
+    for (int e = 1; e < 256; ++e)
+        if (const char* known = strerrorname_np(e); known && name == known) return e;
+    return 0;
+}
 // The i-th of the space-separated counts of ten-thousandths in x.
 Currency units(const std::string& x, int i = 0) {
     return Currency::fromTenThousandths(q(x).section(u' ', i, i).toLongLong());
@@ -39,6 +47,7 @@ const std::map<std::string, Rule> kRules = {
     {"trim", [](auto& x) { return '[' + s(trimSpaces(q(x))) + ']'; }},
     {"decode", [](auto& x) { return s(cp932().decode(QByteArray::fromStdString(x))); }},
     {"encode", [](auto& x) { return cp932().encode(q(x)).toStdString(); }},
+    {"saveError", [](auto& x) { return std::to_string(saveErrorNumber(errnoNamed(x))); }},
 };
 
 struct Row {
@@ -114,6 +123,14 @@ const Row kRows[] = {
     {"encode", "～①ｱ", "\x81\x60\x87\x40\xB1"},
     {"encode", "a😀é¥b", "a???b"},
     {"encode", "\x1A\x7F", "\x1A\x7F"},
+    {"saveError", "EACCES", "70"},
+    {"saveError", "EPERM", "70"},
+    {"saveError", "EROFS", "70"},
+    {"saveError", "ENOENT", "76"},
+    {"saveError", "ENOTDIR", "76"},
+    {"saveError", "ENOSPC", "61"},
+    {"saveError", "EDQUOT", "61"},
+    {"saveError", "EIO", "57"},
 };
 
 TEST(ValueRules, EachRowGivesItsText) {

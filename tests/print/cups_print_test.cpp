@@ -1,7 +1,7 @@
 // The real printing path: a private CUPS scheduler whose default queue keeps each job's PDF as it
-// arrived, read back with poppler's tools.
+// arrived, read back with poppler's tools beside the same tally saved as PDF.
 #include "fake_controls.h"
-#include "print/print_layout.h"
+#include "print/print_list.h"
 #include "qt/default_printer.h"
 
 #include <gtest/gtest.h>
@@ -46,24 +46,37 @@ class CupsPrinting : public ::testing::Test {
     }
 };
 
-TEST_F(CupsPrinting, TheTallyReachesThePrinterAsSixLinesOnOneA4Page) {
-    DefaultPrinter().printLines(
-        printedLines({{u"ごはん"_s, u"150"_s, u"240"_s}, {u"牛乳"_s, u"200"_s, u"133"_s}},
-                     {u"2"_s, u"350"_s, u"373"_s}));
+// The text as laid out on the page, then the page size.
+QString sheet(const QString& pdf) {
+    return run(u"pdftotext"_s, {u"-layout"_s, pdf, u"-"_s}) +
+           run(u"pdfinfo"_s, {pdf}).section(u"Page size:"_s, 1).section(u'\n', 0, 0).simplified();
+}
+
+// One tally, printed and saved as PDF: the same page, its font embedded in the saved file.
+TEST_F(CupsPrinting, TheTallyPrintedAndSavedIsTheSameSixLinesOnOneA4Page) {
+    testing::FakeWindow w;
+    w.holdTwoFoods();
+    DefaultPrinter printer;
+    g_print_Click(w.form, printer);
+    w.desktop.saveAs = dir.filePath(u"Morvi.pdf"_s);
+    g_pdf_Click(w.form, printer);
     const QDir out(dir.filePath(u"out"_s));
     QDeadlineTimer deadline(30000);
     while (!deadline.hasExpired() && (out.isEmpty() || !run(u"lpstat"_s, {u"-o"_s}).isEmpty()))
         QThread::msleep(50);
     ASSERT_FALSE(out.isEmpty()) << "no job arrived";
-    const QString job = out.filePath(out.entryList(QDir::Files).front());
+    const QString printed = sheet(out.filePath(out.entryList(QDir::Files).front()));
+    EXPECT_EQ(sheet(w.desktop.saveAs), printed);
     QStringList words;
-    for (const QString& line : run(u"pdftotext"_s, {u"-layout"_s, job, u"-"_s}).split(u'\n'))
+    for (const QString& line : printed.split(u'\n'))
         if (!line.simplified().isEmpty()) words << line.simplified();
-    words << run(u"pdfinfo"_s, {job}).section(u"Page size:"_s, 1).section(u'\n', 0, 0).simplified();
     EXPECT_EQ(words.join(u'\n').toStdString(),
               "品名 グラム(g) カロリー(Kcal)\n" + std::string(71, '=') +
                   "\nごはん 150 240\n牛乳 200 133\n" + std::string(71, '=') +
                   "\n合計 2品目 350 g 373 Kcal\n595 x 842 pts (A4)");
+    for (const QString& font :
+         run(u"pdffonts"_s, {w.desktop.saveAs}).split(u'\n', Qt::SkipEmptyParts).mid(2))
+        EXPECT_EQ(font.simplified().section(u' ', -5, -5), u"yes") << font.toStdString();
 }
 
 // A queue that refuses jobs takes none: the print is a failure, not a success.

@@ -8,9 +8,11 @@
 
 #include <gtest/gtest.h>
 #include <QBuffer>
+#include <QDir>
 #include <QFontMetricsF>
 #include <QPaintEngine>
 #include <QPdfWriter>
+#include <QTemporaryDir>
 
 namespace morvi {
 namespace {
@@ -65,6 +67,7 @@ struct CapturingPrinter : Printer {
         if (failWith) throw RunTimeError(failWith);
         printed = lines;
     }
+    QByteArray pdfDocument(const QStringList& lines) override { return lines.join(u'\n').toUtf8(); }
 };
 
 TEST(PrintItem, PrintsTheTallyUnderTheHourglassOrSaysThereIsNothing) {
@@ -72,10 +75,7 @@ TEST(PrintItem, PrintsTheTallyUnderTheHourglassOrSaysThereIsNothing) {
     CapturingPrinter printer;
     g_print_Click(w.form, printer);
     EXPECT_EQ(w.desktop.take(), u"Morvi 16: 印刷データがありません");
-    w.grd_Hyo.cells = {QStringList(3), {"ごはん", "150", "240"}, {"牛乳", "200", "133"}};
-    w.lbl_Goukei3.caption = QStringLiteral("2");
-    w.lbl_Goukei2.caption = QStringLiteral("350");
-    w.lbl_Goukei.caption = QStringLiteral("373");
+    w.holdTwoFoods();
     g_print_Click(w.form, printer);
     EXPECT_EQ(printer.printed, kWorkedExample);
     w.grd_Hyo.cells.pop_back();
@@ -87,6 +87,38 @@ TEST(PrintItem, PrintsTheTallyUnderTheHourglassOrSaysThereIsNothing) {
               u"error 482");
     EXPECT_EQ(w.desktop.take(),
               u"Pointer 11, Pointer 0, Pointer 11, Pointer 0, Pointer 11, Pointer 0");
+}
+
+// The sheet is saved whole over the file chosen, or not at all: Cancel writes nothing, a folder
+// that is a file is error 76; the file there and the tally stay as they were.
+TEST(PdfItem, SavesThePrintedSheetOrNothingAndTheTallyStays) {
+    testing::FakeWindow w;
+    CapturingPrinter printer;
+    g_pdf_Click(w.form, printer);
+    EXPECT_EQ(w.desktop.take(), u"Morvi 16: 印刷データがありません");
+    w.holdTwoFoods();
+    QTemporaryDir dir;
+    QFile kept(dir.filePath(QStringLiteral("kept.pdf")));
+    ASSERT_TRUE(kept.open(QIODevice::WriteOnly) && kept.write("old") == 3);
+    kept.close();
+    const std::tuple<QString, const char*, QByteArray> rows[] = {
+        {QString(), "", "old"},
+        {kept.fileName() + QStringLiteral("/new.pdf"), ", Pointer 11, Pointer 0, error 76", "old"},
+        {kept.fileName(), ", Pointer 11, Pointer 0", kWorkedExample.join(u'\n').toUtf8()},
+    };
+    for (const auto& [path, after, content] : rows) {
+        w.desktop.saveAs = path;
+        g_pdf_Click(w.form, printer);
+        EXPECT_EQ(w.desktop.take(),
+                  QStringLiteral("PDFに保存 PDF (*.pdf): Morvi_########.pdf") + after);
+        ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+        EXPECT_EQ(kept.readAll(), content);
+        kept.close();
+        EXPECT_EQ(
+            QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            QStringList{QStringLiteral("kept.pdf")});
+        EXPECT_EQ(w.shown(), u"ごはん 150 240|牛乳 200 133 / 373 350 2 / ");
+    }
 }
 
 // An A4 document that counts the lines drawn and refuses its second page.

@@ -34,11 +34,13 @@ auto outcome(F&& f) -> decltype(f()) {
     }
 }
 
-// Logs every call: "Beep", "Pointer 11", "DoEvents", "<title> <style>: <prompt>", and an error
-// report as "error N". Boxes answer from `answers`, else OK (or No).
+// Logs every call: "Beep", "Pointer 11", "DoEvents", "<title> <style>: <prompt>", an error
+// report as "error N", the save dialog as "<title> <filter>: <proposed name, digits as #>". Boxes
+// answer from `answers`, else OK (or No); the save dialog from `saveAs`, empty for Cancel.
 struct FakeDesktop : Desktop {
     QStringList log;
     QList<int> answers;
+    QString saveAs;
     int MsgBox(const QString& prompt, int style, const QString& title) override {
         log << (prompt.startsWith(u"【ｴﾗｰｺｰﾄﾞ】")
                     ? QStringLiteral("error ") + prompt.section(u'(', 1).section(u')', 0, 0)
@@ -49,6 +51,13 @@ struct FakeDesktop : Desktop {
     void Beep() override { log << QStringLiteral("Beep"); }
     void SetMousePointer(int shape) override { log << QStringLiteral("Pointer %1").arg(shape); }
     void DoEvents() override { log << QStringLiteral("DoEvents"); }
+    QString GetSaveFileName(const QString& title, const QString& proposed,
+                            const QString& filter) override {
+        QString name = proposed.section(u'/', -1);
+        name.replace(QRegularExpression(QStringLiteral("[0-9]")), QStringLiteral("#"));
+        log << QStringLiteral("%1 %2: %3").arg(title, filter, name);
+        return saveAs;
+    }
     QString take() { return std::exchange(log, {}).join(u", "); }
 };
 
@@ -154,6 +163,12 @@ struct FakeWindow {
               desktop,
               {},
               {}};
+
+    // The two foods of the printed list's example: ごはん 150 g, 牛乳 200 g.
+    void holdTwoFoods() {
+        grd_Hyo.cells = {QStringList(3), {"ごはん", "150", "240"}, {"牛乳", "200", "133"}};
+        lbl_Goukei.caption = "373", lbl_Goukei2.caption = "350", lbl_Goukei3.caption = "2";
+    }
 
     // The lines as "name grams kcal" joined by '|', then the three totals, then the gram field.
     QString shown() const {

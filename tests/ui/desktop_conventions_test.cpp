@@ -24,6 +24,7 @@ namespace {
 
 struct NoPrinter : Printer {
     void printLines(const QStringList&) override {}
+    QByteArray pdfDocument(const QStringList&) override { return {}; }
 };
 
 // The window on the program's own desktop: its message boxes are the real, modal ones.

@@ -16,6 +16,7 @@ using namespace Qt::StringLiterals;
 
 struct FailingPrinter : Printer {
     void printLines(const QStringList&) override { throw RunTimeError(err::kPrinterError); }
+    QByteArray pdfDocument(const QStringList&) override { throw RunTimeError(err::kPrinterError); }
 };
 
 class MainWindow : public ::testing::Test {
@@ -135,10 +136,11 @@ TEST_F(MainWindow, TheMenusPrintHelpAndEndTheProgram) {
     grid->setItem(0, 0, new QTableWidgetItem(u"P"_s));
     desktop.log.clear();
     trigger(u"印刷(&P)"_s);
+    trigger(u"PDFに保存(&D)..."_s);
     trigger(u"使い方(&U)"_s);
     EXPECT_EQ(desktop.take().section(u'\r', 0, 0).toStdString(),
-              "Pointer 11, Pointer 0, error 482, Morvi 64: "
-              "品名をコンボボックス（リスト）一覧より選択し、");
+              "Pointer 11, Pointer 0, error 482, PDFに保存 PDF (*.pdf): Morvi_########.pdf, "
+              "Morvi 64: 品名をコンボボックス（リスト）一覧より選択し、");
     trigger(u"バージョン情報(&V)"_s);
     trigger(u"バージョン情報(&V)"_s);
     QList<QPointer<Frm_Ver>> open;
