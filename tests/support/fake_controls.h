@@ -6,6 +6,7 @@
 #include "base/run_time_error.h"
 #include "ui/form.h"
 
+#include <QFile>
 #include <QRegularExpression>
 #include <QStringList>
 #include <algorithm>
@@ -22,6 +23,13 @@ inline QString expand(const char* text) {
         out.replace(m.capturedStart(), m.capturedLength(),
                     (m.captured(1) + m.captured(2)).repeated(m.captured(3).toInt()));
     return out;
+}
+
+// Writes the bytes as the whole file at path; false when it cannot.
+inline bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(bytes) == bytes.size();
 }
 
 // What f gives, or "error N" when it raises run-time error N.
