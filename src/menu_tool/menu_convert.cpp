@@ -114,9 +114,11 @@ ConvertResult convertMenu(const QString& inPath, const QString& outPath) {
     QString text = lines.join(QStringLiteral("\r\n"));
     if (!lines.isEmpty() && (decoded.endsWith(u'\n') || decoded.endsWith(u'\r')))
         text += QStringLiteral("\r\n");
-    // Written beside the target and renamed over it only when complete.
+    // Written beside the target and renamed over it only when complete: a short write is a
+    // failure too, or a full disk would leave a cut-off list in place.
+    const QByteArray encoded = cp932().encode(text);
     QSaveFile out(outPath);
-    if (!out.open(QIODevice::WriteOnly) || out.write(cp932().encode(text)) < 0 || !out.commit())
+    if (!out.open(QIODevice::WriteOnly) || out.write(encoded) != encoded.size() || !out.commit())
         return trouble(QStringLiteral("%1: 書き出せません（%2）").arg(outPath, out.errorString()));
     return {kExitOk,
             {QStringLiteral("%1: %2 の %3 行を code page 932、改行 CR LF で書き出しました")
