@@ -33,7 +33,12 @@ class DesktopMessageBox : public QMessageBox {
   protected:
     void showEvent(QShowEvent* event) override {
         shown_.start();
-        for (QAbstractButton* button : buttons()) button->installEventFilter(this);
+        // A click answers at once, so it need not take the focus; one the guard ignores must not
+        // leave Enter on はい.
+        for (QAbstractButton* button : buttons()) {
+            button->setFocusPolicy(Qt::TabFocus);
+            button->installEventFilter(this);
+        }
         QMessageBox::showEvent(event);
     }
     bool eventFilter(QObject* watched, QEvent* event) override {
