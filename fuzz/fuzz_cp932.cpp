@@ -16,21 +16,16 @@ namespace {
 
 using morvi::fuzz::require;
 
-iconv_t converter(const char* to, const char* from) {
-    const iconv_t c = iconv_open(to, from);
-    require(c != iconv_t(-1), "fuzz set-up: glibc has CP932");
-    return c;
-}
-const iconv_t kEncoder = converter("CP932", "UTF-32LE");
-const iconv_t kDecoder = converter("UTF-32LE", "CP932");
-const iconv_t kReader = converter("UTF-16LE", "CP932");
+const iconv_t kEncoder = iconv_open("CP932", "UTF-32LE");
+const iconv_t kDecoder = iconv_open("UTF-32LE", "CP932");
+const iconv_t kReader = iconv_open("UTF-16LE", "CP932");
 
 // The bytes glibc converts `in` to, empty when it refuses.
 QByteArray convert(iconv_t c, QByteArrayView in) {
+    require(c != iconv_t(-1), "fuzz set-up: glibc has CP932");
     iconv(c, nullptr, nullptr, nullptr, nullptr);
     QByteArray out(in.size() * 4 + 8, '\0');
-    char* inPtr = const_cast<char*>(in.data());
-    char* outPtr = out.data();
+    char *inPtr = const_cast<char*>(in.data()), *outPtr = out.data();
     size_t inLeft = size_t(in.size()), outLeft = size_t(out.size());
     if (iconv(c, &inPtr, &inLeft, &outPtr, &outLeft) == size_t(-1)) return {};
     return out.left(out.size() - qsizetype(outLeft));

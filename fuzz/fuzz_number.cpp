@@ -40,14 +40,14 @@ std::optional<double> valueOf(const QRegularExpressionMatch& m) {
     return errno == ERANGE && std::isinf(value) ? HUGE_VAL : value;
 }
 
+// The error f raises, 0 when it returns.
 template <class F>
 int32_t errorOf(F&& f) {
     try {
-        f();
+        return f(), err::kNone;
     } catch (const morvi::RunTimeError& e) {
         return e.number();
     }
-    return err::kNone;
 }
 
 }  // namespace
@@ -63,17 +63,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     require(error || (got == leading && std::signbit(got) == std::signbit(leading)),
             "leading number: value as strtod");
 
-    QString field = text;
-    field.remove(kAround);
+    QString field = QString(text).remove(kAround);
     for (QChar& c : field)
         if (c >= QChar(0xFF0B) && c <= QChar(0xFF19) && c != QChar(0xFF0C) && c != QChar(0xFF0F))
             c = QChar(c.unicode() - 0xFF0B + u'+');
     const std::optional<double> value = valueOf(kField.match(field));
     const double whole = std::nearbyint(value.value_or(0));  // the default rounding: ties to even
-    const int32_t want = !value ? err::kTypeMismatch
-                         : std::isinf(whole) || whole < INT32_MIN || whole > INT32_MAX
-                             ? err::kOverflow
-                             : err::kNone;
+    const bool fits = whole >= INT32_MIN && whole <= INT32_MAX;
+    const int32_t want = !value ? err::kTypeMismatch : fits ? err::kNone : err::kOverflow;
     int32_t number = 0;
     require(errorOf([&] { number = morvi::fieldNumber(text); }) == want,
             "field number: error as the independent reading");

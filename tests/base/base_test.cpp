@@ -8,7 +8,7 @@
 #include "fake_controls.h"
 
 #include <gtest/gtest.h>
-#include <cstring>
+#include <cerrno>
 #include <functional>
 #include <map>
 
@@ -21,12 +21,9 @@ QString q(const std::string& s) { return QString::fromStdString(s); }
 std::string s(const QString& text) { return text.toStdString(); }
 double d(const std::string& x) { return q(x).toDouble(); }
 std::string n(double v) { return s(QString::number(v, 'g', 17)); }
-// The errno value of a name such as "ENOSPC".
-int errnoNamed(const std::string& name) {
-    for (int e = 1; e < 256; ++e)
-        if (const char* known = strerrorname_np(e); known && name == known) return e;
-    return 0;
-}
+// The errno values the rows name.
+const std::map<std::string, int> kErrno = {
+    {"EACCES", EACCES}, {"ENOENT", ENOENT}, {"ENOSPC", ENOSPC}, {"EIO", EIO}};
 // The i-th of the space-separated counts of ten-thousandths in x.
 Currency units(const std::string& x, int i = 0) {
     return Currency::fromTenThousandths(q(x).section(u' ', i, i).toLongLong());
@@ -47,7 +44,7 @@ const std::map<std::string, Rule> kRules = {
     {"trim", [](auto& x) { return '[' + s(trimSpaces(q(x))) + ']'; }},
     {"decode", [](auto& x) { return s(cp932().decode(QByteArray::fromStdString(x))); }},
     {"encode", [](auto& x) { return cp932().encode(q(x)).toStdString(); }},
-    {"saveError", [](auto& x) { return std::to_string(saveErrorNumber(errnoNamed(x))); }},
+    {"saveError", [](auto& x) { return std::to_string(saveErrorNumber(kErrno.at(x))); }},
 };
 
 struct Row {
@@ -61,15 +58,12 @@ const Row kRows[] = {
     {"round", "3.5", "4"},
     {"round", "-2.5", "-2"},
     {"round", "0.49999999999999994", "0"},
-    {"round", "4503599627370495.5", "4503599627370496"},
     {"int32", "2147483647.4", "2147483647"},
     {"int32", "2147483647.5", "error 6"},
     {"int32", "-2147483648.5", "-2147483648"},
     {"int32", "nan", "error 6"},
     {"int16", "32767", "32767"},
     {"int16", "32768", "error 6"},
-    {"int16", "-32769", "error 6"},
-    {"currency", "12.34567", "12.3457"},
     {"currency", "0.00015", "0.0002"},
     {"currency", "0.00025", "0.0002"},
     {"currency", "-12.34565", "-12.3456"},
@@ -79,22 +73,14 @@ const Row kRows[] = {
     {"units", "-9223372036854775808", "-922337203685477.5808"},
     {"sum", "9223372036854775807 1", "error 6"},
     {"difference", "-9223372036854775808 1", "error 6"},
-    {"leading", " 1 2", "12"},
-    {"leading", "1\t2\n3", "123"},
-    {"leading", "12abc", "12"},
-    {"leading", "- 4", "-4"},
+    {"leading", "- 1 2\t3\n4", "-1234"},
     {"leading", "2d2", "200"},
     {"leading", "12e+", "12"},
     {"leading", "1e-400", "0"},
     {"leading", "1e400", "error 6"},
     {"leading", "１２", "0"},
-    {"leading", "\r12", "0"},
-    {"strict", " 267 ", "267"},
-    {"strict", ".5", "0.5"},
-    {"strict", "12a", "error 13"},
+    {"strict", " .5 ", "0.5"},
     {"strict", "1,000", "error 13"},
-    {"strict", "1e400", "error 6"},
-    {"general", "0.30000000000000004", "0.3"},
     {"general", "123456789012345", "123456789012345"},
     {"general", "1e15", "1E+15"},
     {"general", "1234567890123456789", "1.23456789012346E+18"},
@@ -103,33 +89,24 @@ const Row kRows[] = {
     {"general", "inf", "error 6"},
     {"field", "\u3000150\u3000", "150"},
     {"field", "1,234,567", "1234567"},
-    {"field", "12.5", "12"},
-    {"field", "13.5", "14"},
-    {"field", "－５", "-5"},
-    {"field", "１２０", "120"},
+    {"field", "－１２０", "-120"},
     {"field", "＋１２．５", "12"},
     {"field", "2147483647.5", "error 6"},
     {"field", "", "error 13"},
     {"field", ",5", "error 13"},
-    {"field", "1.2,3", "error 13"},
     {"field", "\t5", "error 13"},
     {"trim", "\u3000食パン\u3000 ", "[食パン]"},
     {"trim", "\tりんご\u00A0", "[\tりんご\u00A0]"},
     {"decode", "\x81\x60\x87\x40\xFA\x40\xB1", "～①ⅰｱ"},
     {"decode", "\x1A\x1C\x7F", "\x1A\x1C\x7F"},
     {"decode", "a\x82z", "a\uFFFDz"},
-    {"decode", "\x85\x40", "\uFFFD@"},
     {"decode", "\x82\xA0\xFD\x82\xA2", "あ\uFFFDい"},
     {"encode", "～①ｱ", "\x81\x60\x87\x40\xB1"},
     {"encode", "a😀é¥b", "a???b"},
     {"encode", "\x1A\x7F", "\x1A\x7F"},
     {"saveError", "EACCES", "70"},
-    {"saveError", "EPERM", "70"},
-    {"saveError", "EROFS", "70"},
     {"saveError", "ENOENT", "76"},
-    {"saveError", "ENOTDIR", "76"},
     {"saveError", "ENOSPC", "61"},
-    {"saveError", "EDQUOT", "61"},
     {"saveError", "EIO", "57"},
 };
 

@@ -10,8 +10,8 @@
 
 #include <gtest/gtest.h>
 #include <QBuffer>
-#include <QDir>
 #include <QTemporaryDir>
+#include <cstring>
 #include <random>
 
 #include <sys/stat.h>
@@ -21,12 +21,6 @@ namespace {
 
 using namespace Qt::StringLiterals;
 using testing::expand;
-
-void write(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(bytes);
-}
 
 QString fields(const QString& line) {
     const FoodLine f = parseFoodLine(line);
@@ -50,20 +44,17 @@ QString orderOf(const QString& keys) {
 }
 
 // The desktop's log, then the count and the first foods of a loaded table. A menu.txt of the text
-// in code page 932, or: <missing>, <dir> a directory, <link> a dangling link, <loop> a link to
-// itself, <fifo>, <notdir> menu.txt as the program's directory, <gone> a directory not there.
+// in code page 932, or: <missing>, <loop> a link to itself, <fifo>, <notdir> menu.txt as the
+// program's directory, <gone> a directory not there.
 QString load(const QString& file) {
     static QTemporaryDir dir;
     const QString menu = dir.filePath(u"menu.txt"_s);
     QFile::remove(menu);
-    QDir(dir.path()).rmdir(u"menu.txt"_s);
     QString appDir = file == u"<gone>" ? dir.filePath(u"gone"_s) : dir.path();
-    if (file == u"<dir>") QDir(dir.path()).mkdir(u"menu.txt"_s);
-    if (file == u"<link>" || file == u"<loop>")
-        QFile::link(file == u"<link>" ? dir.filePath(u"gone"_s) : menu, menu);
+    if (file == u"<loop>") QFile::link(menu, menu);
     if (file == u"<fifo>") mkfifo(QFile::encodeName(menu).constData(), 0600);
     if (file == u"<notdir>") appDir = menu;
-    if (!file.startsWith(u'<') || file == u"<notdir>") write(menu, cp932().encode(file));
+    if (!file.startsWith(u'<') || appDir == menu) testing::writeFile(menu, cp932().encode(file));
     testing::FakeWindow w;
     QStringList foods;
     if (Menu_Load(w.form, appDir)) foods << QString::number(w.form.food.m_MenuCount) + u':';
@@ -79,37 +70,21 @@ struct Row {
 };
 
 const Row kRows[] = {
-    {fields, "  牛乳 , ぎゅうにゅう ,  120  ", "牛乳|ぎゅうにゅう|120"},
-    {fields, "\u3000牛乳\u3000,ぎゅう\u3000,120\u3000", "牛乳|ぎゅう|120"},
+    {fields, "  牛乳\u3000, ぎゅう\u3000,  120\u3000 ", "牛乳|ぎゅう|120"},
     {fields, ",key,7", "|key|7"},
     {fields, "a,b,1,234", "a|b|1234"},
-    {fields, "", "error 5"},
     {fields, "ごはん ごはん 50", "error 5"},
     {fields, "ごはん,ごはん 50", "error 5"},
     {fields, "a,b,", "error 13"},
-    {fields, "a,b,5\nc,d,6", "error 13"},
-    {fields, "a,b,2147483648", "error 6"},
-    {fields, "x{32766},k", "error 5"},
     {fields, "x{32767},k,1", "error 6"},
-    {fields, "a,k{32763},1", "a|k{32763}|1"},
     {fields, "a,k{32764},1", "error 6"},
     {fields, "a,k{32767},1", "error 6"},
     {linesOf, "", ""},
-    {linesOf, "\r\n", "[]"},
-    {linesOf, "a\r\nb\r\n", "[a][b]"},
-    {linesOf, "a\rb\r", "[a][b]"},
-    {linesOf, "a\nb\r\nc\n", "[a\nb][c\n]"},
     {linesOf, "\r\n\r\na\r\n\r\n", "[][][a][]"},
     {linesOf, "a\r\r\nb\n\rc", "[a][][b\n][c]"},
     {linesOf, "x{65535}\r\nyz\rw", "[x{65535}][yz][w]"},
-    {linesOf, "x{65536}\r\nyz", "[x{65536}][yz]"},
     {linesOf, "x{200000}\r\n\r\n", "[x{200000}][]"},
-    {orderOf, "ごはん,しょくぱん,りんご,ぎゅうにゅう", "3 0 1 2"},
     {orderOf, "b,b,a", "2 1 0"},
-    {orderOf, "k,k,k", "0 1 2"},
-    {orderOf, "b,b,a,a", "2 3 0 1"},
-    {orderOf, "b,a,b,a", "1 3 2 0"},
-    {orderOf, "a,,b", "1 0 2"},
     {orderOf, "ab,a,カ,か", "1 0 3 2"},
     {orderOf, "b,B,a", "1 2 0"},
     {orderOf, "\uFF5E,\U0001F34E", "1 0"},
@@ -123,9 +98,7 @@ const Row kRows[] = {
     {load, "<missing>", "Pointer 0, error 53 / "},
     {load, "<gone>", "Pointer 0, error 76 / "},
     {load, "<notdir>", "Pointer 0, error 76 / "},
-    {load, "<link>", "Pointer 0, error 53 / "},
     {load, "<loop>", "Pointer 0, error 75 / "},
-    {load, "<dir>", "Pointer 0, error 75 / "},
     {load, "<fifo>", "Pointer 0, error 75 / "},
 };
 
@@ -157,9 +130,7 @@ TEST(FoodRules, KeyOrderIsTheExchangeLoops) {
 struct FailingDevice : QIODevice {
     bool served = false;
     qint64 readData(char* data, qint64) override {
-        if (std::exchange(served, true)) return -1;
-        data[0] = 'a', data[1] = '\r', data[2] = 'b';
-        return 3;
+        return std::exchange(served, true) ? -1 : (std::memcpy(data, "a\rb", 3), 3);
     }
     qint64 writeData(const char*, qint64) override { return -1; }
 };
@@ -176,14 +147,14 @@ TEST(FoodRules, AFailedReadIsError57) {
 // A desktop whose one pump between the two passes empties the file.
 struct ShrinkingDesktop : testing::FakeDesktop {
     QString path;
-    void DoEvents() override { write(path, {}); }
+    void DoEvents() override { testing::writeFile(path, {}); }
 };
 
 TEST(MenuLoad, AFileThatShrinksBetweenThePassesIs62) {
     QTemporaryDir dir;
     ShrinkingDesktop desktop;
     desktop.path = dir.filePath(u"menu.txt"_s);
-    write(desktop.path, "A,a,1\r\n");
+    testing::writeFile(desktop.path, "A,a,1\r\n");
     testing::FakeWindow w;
     Form form{w.form.ui, desktop, {}, {}};
     Menu_Load(form, dir.path());
