@@ -5,21 +5,16 @@
 set -euo pipefail
 dir=$2
 sock=$dir/cups.sock
-backend=/usr/lib/cups/backend/morvi-keep
 fail() { echo "cups_test_server: $*" >&2; exit 1; }
 
-if [[ $1 == stop ]]; then
-    [[ -f $dir/cupsd.pid ]] && kill "$(cat "$dir/cupsd.pid")" 2>/dev/null
-    exit 0
-fi
+[[ $1 == stop ]] && { kill "$(cat "$dir/cupsd.pid")" 2>/dev/null || true; exit 0; }
 [[ $(id -u) -eq 0 ]] || fail "must run as root"
 command -v cupsd >/dev/null || fail "cupsd is not installed"
-cat >"$backend" <<'SH'
+install -m 0700 /dev/stdin /usr/lib/cups/backend/morvi-keep <<'SH'
 #!/bin/sh
 [ $# -eq 0 ] && { echo 'direct morvi-keep "Unknown" "Morvi test job keeper"'; exit 0; }
 if [ -n "$6" ]; then cat "$6"; else cat; fi >"${DEVICE_URI#morvi-keep:}/job-$1.pdf"
 SH
-chmod 0700 "$backend"
 mkdir -p "$dir"/{etc,spool/tmp,cache,state,log,out}
 chmod 0755 "$dir" "$dir/out"
 printf '%s\n' "ServerRoot $dir/etc" "RequestRoot $dir/spool" "TempDir $dir/spool/tmp" \
