@@ -8,6 +8,7 @@
 #include "menu_tool/menu_convert.h"
 
 #include <gtest/gtest.h>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <filesystem>
@@ -21,16 +22,12 @@ using namespace Qt::StringLiterals;
 class MenuTool : public ::testing::Test {
   protected:
     QTemporaryDir dir;
-    QString at(const QString& name) const { return dir.filePath(name); }
-    void write(const QString& name, const QByteArray& bytes) {
-        QFile file(at(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(bytes);
-    }
+    // The lists are written to, and named from, the working folder.
+    void SetUp() override { QDir::setCurrent(dir.path()); }
     // The findings as "line:error detail", or the notice's head; Morvi must reach its verdict.
     std::string check(const QByteArray& bytes) {
-        write(u"menu.txt"_s, bytes);
-        const MenuCheck c = checkMenuFile(at(u"menu.txt"_s));
+        EXPECT_TRUE(testing::writeFile(u"menu.txt"_s, bytes));
+        const MenuCheck c = checkMenuFile(u"menu.txt"_s);
         testing::FakeWindow w;
         const bool loads = Menu_Load(w.form, dir.path());
         EXPECT_EQ(c.verdict, loads ? 0 : w.desktop.log.last().section(u' ', 1).toInt());
@@ -71,12 +68,8 @@ TEST_F(MenuTool, CheckSaysWhatIsWrongWithEachLineAndAgreesWithMorvi) {
     const std::pair<QByteArray, const char*> files[] = {
         {"A\x82,a,1",
          "1:0 code page 932 として読めないバイトがあります — その文字は「\uFFFD」になります"},
-        {"\xE3\x81\x94,a,1\nB,b,2\n", "UTF-8（BOM なし）、改行が LF だけ"},
-        {QByteArray("\xFF\xFE"
-                    "A\0,\0a\0,\0"
-                    "1\0\r\0\n\0",
-                    16),
-         "UTF-16 LE（BOM あり）"},
+        {"ご,a,1\nB,b,2\n", "UTF-8（BOM なし）、改行が LF だけ"},
+        {QByteArray::fromHex("FFFE41002C0061002C0031000D000A00"), "UTF-16 LE（BOM あり）"},
         {"A,a,1\r\nB,b,2\nC,c,3\r\n", "LF だけの改行が混在（最初は 2 行目）"},
     };
     for (const auto& [bytes, said] : files) EXPECT_EQ(check(bytes), said);
@@ -98,37 +91,28 @@ TEST_F(MenuTool, CheckAgreesWithMorviOnDamagedLists) {
 
 TEST_F(MenuTool, ConvertWritesCodePage932WithCrLfOrRefusesWithoutWriting) {
     const std::pair<QByteArray, const char*> rows[] = {
-        {"\xE3\x81\x94,\xE3\x81\x94,51\nA,a,1\n", "0 out: UTF-8（BOM なし） ご,ご,51\r\nA,a,1\r\n"},
-        {"\xEF\xBB\xBF"
-         "A,a,1\r\nB,b,2",
-         "0 out: UTF-8（BOM あり） A,a,1\r\nB,b,2"},
+        {"ご,\u301C\u2212,51\nA,a,1\n", "0 out: UTF-8（BOM なし） ご,～－,51\r\nA,a,1\r\n"},
+        {"\uFEFFA,a,1\r\nB,b,2", "0 out: UTF-8（BOM あり） A,a,1\r\nB,b,2"},
         {"\x82\xB2,a,1\rB,b,2\n", "0 out: code page 932 ご,a,1\r\nB,b,2\r\n"},
-        {"\xE3\x80\x9C,\xE2\x88\x92,1\n", "0 out: UTF-8（BOM なし） ～,－,1\r\n"},
-        {"A,a,1\n\xF0\x9F\x8D\xA3,\xC3\xA9,2\n",
-         "1 in:2: 「🍣」(U+1F363) は code page 932 にない文字です\nin:2: 「é」(U+00E9) は code page "
-         "932 にない文字です\nin: code page 932 にない文字が 2 個あります — out "
-         "は書き出していません old"},
+        {"A,a,1\n🍣,é,2\n", "1 in:2: 「🍣」(U+1F363) old"},
     };
     for (const auto& [bytes, written] : rows) {
-        write(u"in"_s, bytes);
-        write(u"out"_s, "old");
-        const ConvertResult r = convertMenu(at(u"in"_s), at(u"out"_s));
-        QFile out(at(u"out"_s));
+        ASSERT_TRUE(testing::writeFile(u"in"_s, bytes) && testing::writeFile(u"out"_s, "old"));
+        const ConvertResult r = convertMenu(u"in"_s, u"out"_s);
+        QFile out(u"out"_s);
         out.open(QIODevice::ReadOnly);
-        // Written: "out: <encoding> の 2 行を code page 932、改行 CR LF で書き出しました".
-        const QString said =
-            r.messages.join(u'\n').remove(dir.path() + u'/').section(u" の "_s, 0, 0);
+        // The first message up to its words: "out: <encoding>", "in:2: 「<character>」(U+<code>)".
+        const QString said = r.messages.value(0).section(QRegularExpression(u" [のは] "_s), 0, 0);
         EXPECT_EQ(QStringLiteral("%1 %2 %3").arg(r.status).arg(said, cp932().decode(out.readAll())),
                   QString::fromUtf8(written));
     }
-    write(u"in"_s, "A,a,1\n");
-    QFile::link(at(u"in"_s), at(u"link"_s));
-    std::filesystem::create_hard_link(at(u"in"_s).toStdString(), at(u"hard"_s).toStdString());
-    for (const char* out : {"in", "link", "hard", "./in", "no/dir/out"})
-        EXPECT_EQ(convertMenu(at(u"in"_s), at(QLatin1String(out))).status, 2) << out;
-    EXPECT_EQ(
-        convertMenu(at(u"none"_s), at(u"out"_s)).messages.join(u'\n').remove(dir.path() + u'/'),
-        u"none: error 53: ファイルが見つかりません。");
+    ASSERT_TRUE(testing::writeFile(u"in"_s, "A,a,1\n"));
+    QFile::link(u"in"_s, u"link"_s);
+    std::filesystem::create_hard_link("in", "hard");
+    for (const char* out : {"./in", "link", "hard", "no/dir/out"})
+        EXPECT_EQ(convertMenu(u"in"_s, QLatin1String(out)).status, 2) << out;
+    EXPECT_EQ(convertMenu(u"none"_s, u"out"_s).messages.value(0).section(u": "_s, 0, 1),
+              u"none: error 53");
 }
 
 }  // namespace

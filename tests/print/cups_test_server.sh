@@ -5,21 +5,18 @@
 set -euo pipefail
 dir=$2
 sock=$dir/cups.sock
-backend=/usr/lib/cups/backend/morvi-keep
+pidfile=$dir/cupsd.pid
 fail() { echo "cups_test_server: $*" >&2; exit 1; }
 
-if [[ $1 == stop ]]; then
-    [[ -f $dir/cupsd.pid ]] && kill "$(cat "$dir/cupsd.pid")" 2>/dev/null
-    exit 0
-fi
+# Stopping waits for the scheduler to end, so nothing it writes on its way out is left behind.
+[[ $1 == stop ]] && { p=$(cat "$pidfile") && kill "$p" && tail --pid="$p" -f /dev/null; exit 0; }
 [[ $(id -u) -eq 0 ]] || fail "must run as root"
 command -v cupsd >/dev/null || fail "cupsd is not installed"
-cat >"$backend" <<'SH'
+install -m 0700 /dev/stdin /usr/lib/cups/backend/morvi-keep <<'SH'
 #!/bin/sh
 [ $# -eq 0 ] && { echo 'direct morvi-keep "Unknown" "Morvi test job keeper"'; exit 0; }
 if [ -n "$6" ]; then cat "$6"; else cat; fi >"${DEVICE_URI#morvi-keep:}/job-$1.pdf"
 SH
-chmod 0700 "$backend"
 mkdir -p "$dir"/{etc,spool/tmp,cache,state,log,out}
 chmod 0755 "$dir" "$dir/out"
 printf '%s\n' "ServerRoot $dir/etc" "RequestRoot $dir/spool" "TempDir $dir/spool/tmp" \
@@ -29,10 +26,10 @@ printf '%s\n' "ServerRoot $dir/etc" "RequestRoot $dir/spool" "TempDir $dir/spool
 printf '%s\n' "Listen $sock" "Browsing No" "DefaultAuthType None" "WebInterface No" \
     "<Location />" "Order allow,deny" "Allow all" "</Location>" >"$dir/cupsd.conf"
 cupsd -f -c "$dir/cupsd.conf" -s "$dir/cups-files.conf" </dev/null >>"$dir/log/cupsd.out" 2>&1 &
-echo $! >"$dir/cupsd.pid"
+echo $! >"$pidfile"
 for _ in $(seq 1 100); do
     lpstat -h "$sock" -r 2>/dev/null | grep -q 'is running' && break
-    kill -0 "$(cat "$dir/cupsd.pid")" 2>/dev/null || fail "cupsd exited: $(tail -n 5 "$dir/log/error_log")"
+    kill -0 "$(<"$pidfile")" 2>/dev/null || fail "cupsd exited: $(tail -n 5 "$dir/log/error_log")"
     sleep 0.05
 done
 lpadmin -h "$sock" -p morvi -E -v "morvi-keep:$dir/out"
