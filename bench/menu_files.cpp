@@ -28,7 +28,7 @@ QString generatedMenuDir(int lines, KeyOrder order) {
     const auto key = std::make_pair(lines, order);
     auto found = written.find(key);
     if (found == written.end())
-        found = written.emplace(key, writtenMenuDir(testing::generateMenu(lines, order))).first;
+        found = written.emplace(key, writtenMenuDir(generateMenu(lines, order))).first;
     return found->second;
 }
 

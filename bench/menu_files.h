@@ -6,8 +6,6 @@
 
 namespace morvi::bench {
 
-using testing::KeyOrder;
-
 // A directory holding a generated menu.txt of that size and key order, written once per run.
 QString generatedMenuDir(int lines, KeyOrder order);
 

@@ -7,7 +7,7 @@
 #include <random>
 #include <vector>
 
-namespace morvi::testing {
+namespace morvi::bench {
 
 namespace {
 
@@ -49,4 +49,4 @@ QByteArray generateMenu(int lines, KeyOrder order, uint32_t seed) {
     return cp932().encode(text);
 }
 
-}  // namespace morvi::testing
+}  // namespace morvi::bench
