@@ -136,49 +136,6 @@ TEST_F(OnTheWindow, ProgramEndsWhenItsLastWindowClosesNotBefore) {
     EXPECT_TRUE(dialogOutlivedTheWindow);
 }
 
-// Each style's icon and buttons, in Qt's own words in Japanese (* the default); Ctrl+C copies
-// the title and the text; Escape and the close box answer an OK box but leave the question open.
-TEST(MessageBox, EachStyleShowsItsIconAndButtonsAndOnlyItsButtonsAnswerTheQuestion) {
-    ASSERT_TRUE(installQtTranslation());
-    QtDesktop desktop;
-    const struct {
-        int style;
-        Qt::Key key;
-        const char* seen;
-    } rows[] = {
-        {0, Qt::Key_Escape, "none OK* → 1"},
-        {16, Qt::Key_Escape, "critical OK* → 1"},
-        {48, Qt::Key_Escape, "warning OK* → 1"},
-        {64, Qt::Key_Escape, "information OK* → 1"},
-        {292, Qt::Key_Y, "question はい(&Y) いいえ(&N)* → 6"},
-        {292, Qt::Key_N, "question はい(&Y) いいえ(&N)* → 7"},
-        {292, Qt::Key_Return, "question はい(&Y) いいえ(&N)* → 7"},
-    };
-    const char* const icons[] = {"none", "information", "warning", "critical", "question"};
-    for (const auto& row : rows) {
-        QString seen;
-        QTimer::singleShot(0, [&seen, &icons, key = row.key] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            seen = QString::fromUtf8(icons[box->icon()]);
-            for (QAbstractButton* b : box->buttons())
-                seen += u' ' + b->text() +
-                        (b == box->defaultButton() ? QStringLiteral("*") : QString());
-            QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
-            EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("t\n?"));
-            if (key != Qt::Key_Escape) {
-                QTest::keyClick(box, Qt::Key_Escape);
-                EXPECT_FALSE(box->close());
-            }
-            QTest::keyClick(box, key);
-            // An access key presses its button after a short animation.
-            if (!QTest::qWaitFor([box] { return !box->isVisible(); }, 2000))
-                seen += QStringLiteral(" (left open)"), box->done(0);
-        });
-        const int answer = desktop.MsgBox(QStringLiteral("?"), row.style, QStringLiteral("t"));
-        EXPECT_EQ(QStringLiteral("%1 → %2").arg(seen).arg(answer).toStdString(), row.seen);
-    }
-}
-
 // The question may open with はい under the pointer, where the second click of the double-click
 // that opened it lands: that click answers nothing, and only one question opens.
 TEST_F(OnTheWindow, ADoubleClickOnALineAsksOnceAndRemovesNothing) {
