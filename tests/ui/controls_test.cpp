@@ -14,25 +14,23 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-struct QtGridProbe {
-    QTableWidget table;
-    QtGrid grid{&table};
-};
-struct FakeGridProbe {
-    testing::FakeGrid grid;
+// The fake has no table to show.
+struct FakeGrid : testing::FakeGrid {
+    explicit FakeGrid(QTableWidget*) {}
 };
 
-template <class Probe>
+template <class G>
 struct GridContract : ::testing::Test {
-    Probe probe;
+    QTableWidget table;
+    G grid{&table};
 };
-using Probes = ::testing::Types<QtGridProbe, FakeGridProbe>;
-TYPED_TEST_SUITE(GridContract, Probes);
+using Grids = ::testing::Types<QtGrid, FakeGrid>;
+TYPED_TEST_SUITE(GridContract, Grids);
 
 // One set of steps on the window's grid and on the fake, so both mean the same: after each, the
 // current row and the current cell's text, then the texts of the three columns row by row.
 TYPED_TEST(GridContract, RowsColumnsTextsAndTheCurrentCell) {
-    Grid& g = this->probe.grid;
+    Grid& g = this->grid;
     const auto cells = [&g] {
         QStringList rows{QStringLiteral("%1:%2").arg(g.Row()).arg(g.Text())};
         for (int r = 0; r < g.Rows(); ++r) {
