@@ -1,11 +1,12 @@
 // The main window as a user meets it, started offscreen on a food list of its own and driven by
-// keyboard and mouse; a fake desktop answers its message boxes.
-#include "base/cp932.h"
+// keyboard and mouse: on a fake desktop that answers its message boxes, or on the program's own.
 #include "fake_controls.h"
 #include "qt/frm_morvi.h"
 #include "qt/frm_ver.h"
+#include "qt/qt_desktop.h"
 
 #include <gtest/gtest.h>
+#include <QAccessible>
 #include <QTest>
 #include <QtWidgets>
 
@@ -19,36 +20,40 @@ struct FailingPrinter : Printer {
     QByteArray pdfDocument(const QStringList&) override { throw RunTimeError(err::kPrinterError); }
 };
 
-class MainWindow : public ::testing::Test {
+template <class TheDesktop>
+class Window : public ::testing::Test {
   protected:
     QTemporaryDir dir;
-    testing::FakeDesktop desktop;
+    TheDesktop desktop;
     FailingPrinter printer;
     Frm_Morvi window{desktop, printer};
-    QComboBox* picker = window.findChild<QComboBox*>(u"cbo_HINMEI"_s);
-    QLineEdit* field = window.findChild<QLineEdit*>(u"txt_Glam"_s);
-    QTableWidget* grid = window.findChild<QTableWidget*>(u"grd_Hyo"_s);
+    QComboBox* picker = find<QComboBox>("cbo_HINMEI");
+    QLineEdit* field = find<QLineEdit>("txt_Glam");
+    QTableWidget* grid = find<QTableWidget>("grd_Hyo");
 
     void SetUp() override {
-        QFile file(dir.filePath(u"menu.txt"_s));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(cp932().encode(u"P,p,250\r\nR,r,160\r\nQ,q,30\r\n"_s));
-        file.close();
+        ASSERT_TRUE(testing::writeFile(dir.filePath("menu.txt"), "P,p,250\r\nR,r,160\r\nQ,q,30"));
         window.load([] { return false; }, dir.path());
         window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+    template <class W = QWidget>
+    W* find(const char* name) const {
+        return window.findChild<W*>(QLatin1String(name));
     }
     QString focused() const {
         QCoreApplication::processEvents();
         return QApplication::focusWidget()->objectName();
     }
-    void click(const char* button) {
-        QTest::mouseClick(window.findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
+    void press(QKeyCombination key) {
+        QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
     }
+    void click(const char* button) { QTest::mouseClick(find<QPushButton>(button), Qt::LeftButton); }
     void trigger(const QString& item) {
         for (QAction* action : window.findChildren<QAction*>())
             if (action->text() == item) action->trigger();
     }
+    QPoint line(int n) const { return grid->visualRect(grid->model()->index(n - 1, 0)).center(); }
     // The food chosen with the arrow keys from the top of the list and Enter, the grams typed
     // over the selected text and Enter, then "SET" pressed with the space bar.
     void add(int food, const char* grams) {
@@ -67,17 +72,20 @@ class MainWindow : public ::testing::Test {
     std::string shown() const {
         QStringList lines, totals;
         for (int r = 0; r < grid->rowCount(); ++r) {
-            QStringList line;
-            for (int c = 0; c < 3; ++c) line << (grid->item(r, c) ? grid->item(r, c)->text() : "");
-            lines << line.join(u' ');
+            QStringList cells;
+            for (int c = 0; c < 3; ++c) cells << grid->model()->index(r, c).data().toString();
+            lines << cells.join(u' ');
         }
         for (const char* name : {"lbl_Goukei", "lbl_Goukei2", "lbl_Goukei3"})
-            totals << window.findChild<QLabel*>(QLatin1String(name))->text();
+            totals << find<QLabel>(name)->text();
         return QStringList{lines.join(u'|'), totals.join(u' '), field->text()}
             .join(u" / "_s)
             .toStdString();
     }
 };
+using MainWindow = Window<testing::FakeDesktop>;
+// Its message boxes are the real, modal ones.
+using OnTheWindow = Window<QtDesktop>;
 
 TEST_F(MainWindow, StartsOnItsFoodsInKeyOrderThenAddsByKeyboardRemovesByClickAndClears) {
     QStringList seen{window.windowTitle(), focused(), QString::number(picker->currentIndex())};
@@ -96,8 +104,7 @@ TEST_F(MainWindow, StartsOnItsFoodsInKeyOrderThenAddsByKeyboardRemovesByClickAnd
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(10, header->height() / 2));
     desktop.log.clear();
     desktop.answers = {answer::kYes};
-    const QRect line2 = grid->visualRect(grid->model()->index(1, 0));
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, line2.center());
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, line(2));
     EXPECT_EQ(desktop.take().toStdString(), "行削除確認 292: Q を削除しますか, Pointer 0");
     EXPECT_EQ(shown(), "P 250 80|R 5 2 / 82 255 2 / 5");
     click("cmd_Clear");
@@ -160,6 +167,111 @@ TEST_F(MainWindow, EndEndsTheProgramAndNothingRunsAfter) {
     EXPECT_TRUE(window.ended() && window.exitStatus() == 0 && !window.isVisible());
     window.findChild<QPushButton*>(u"cmd_SET"_s)->click();
     EXPECT_FALSE(desktop.take().contains(u"入力確認"));
+}
+
+// Down, Enter, 150, Enter, Enter adds the food: the last Enter presses "SET", the one before it
+// only moves there.
+TEST_F(MainWindow, EnterPressesTheFocusedButtonButTheGramFieldOnlyFocusesSet) {
+    for (QKeyCombination enter :
+         {QKeyCombination(Qt::Key_Return), Qt::KeypadModifier | Qt::Key_Enter}) {
+        press(Qt::Key_Down);
+        press(enter);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("150"));
+        press(enter);
+        EXPECT_EQ(focused(), QStringLiteral("cmd_SET"));
+        press(enter);
+    }
+    EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("lbl_Goukei3"))->text(),
+              QStringLiteral("2"));
+}
+
+TEST_F(MainWindow, TabAndShiftTabLeaveTheGridForTheNeighboursInTheTabOrder) {
+    for (const auto& [key, next] :
+         {std::pair{Qt::Key_Tab, "cbo_HINMEI"}, {Qt::Key_Backtab, "cmd_End"}}) {
+        grid->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(grid, key);
+        EXPECT_EQ(focused(), next);
+    }
+}
+
+TEST_F(MainWindow, OnlyARealMoveOfTheFocusSelectsTheGramText) {
+    for (const auto& [reason, selected] : {std::pair{Qt::MouseFocusReason, "15"},
+                                           {Qt::ActiveWindowFocusReason, ""},
+                                           {Qt::PopupFocusReason, ""},
+                                           {Qt::MenuBarFocusReason, ""}}) {
+        field->setText(QStringLiteral("15"));
+        QFocusEvent in(QEvent::FocusIn, reason);
+        QCoreApplication::sendEvent(field, &in);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(field->selectedText(), selected) << reason;
+    }
+}
+
+TEST_F(MainWindow, ScreenReadersHearWhatEachFieldIs) {
+    // A combo box on Linux is named by the label it is tied to.
+    const auto heard = [this](const char* name) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(find(name));
+        const auto labels = a->relations(QAccessible::Label);
+        return (labels.isEmpty() ? a : labels.first().first)->text(QAccessible::Name);
+    };
+    const std::pair<const char*, const char*> rows[] = {
+        {"cbo_HINMEI", "品名"},       {"txt_Glam", "グラム"},    {"grd_Hyo", "選択した品目"},
+        {"lbl_Goukei3", "合計 品目"}, {"lbl_Goukei2", "合計 g"}, {"lbl_Goukei", "合計 Kcal"}};
+    for (const auto& [name, heardAs] : rows) EXPECT_EQ(heard(name), heardAs) << name;
+}
+
+TEST_F(MainWindow, GridIsGreyBeyondItsCellsAndLiesOverTheTotalsRow) {
+    const QImage shot = grid->viewport()->grab().toImage();
+    const QImage header = grid->horizontalHeader()->grab().toImage();
+    EXPECT_EQ(shot.pixelColor(shot.width() - 2, shot.height() - 2), QColor(0x808080));
+    EXPECT_EQ(header.pixelColor(header.width() - 2, 2), QColor(0x808080));
+    EXPECT_EQ(shot.pixelColor(grid->columnViewportPosition(1) - 1, 2), QColor(0xC0C0C0));
+    EXPECT_NE(shot.pixelColor(2, 2), QColor(0x808080));
+    QWidget* label = find("Label3");
+    QWidget* clicked = window.childAt(label->mapTo(&window, QPoint(label->width() / 2, 0)));
+    EXPECT_TRUE(clicked == grid || grid->isAncestorOf(clicked));
+}
+
+// The program ends with its event loop, when the last of its windows closes.
+TEST_F(MainWindow, ProgramEndsWhenItsLastWindowClosesNotBefore) {
+    window.findChild<QMenu*>(QStringLiteral("g_help"))->actions().last()->trigger();
+    QWidget* dialog = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w != &window) dialog = w;
+    ASSERT_NE(dialog, nullptr);
+    bool dialogOutlivedTheWindow = false;
+    QTimer::singleShot(0, dialog, [&] {
+        window.close();
+        QTimer::singleShot(0, dialog, [&] {
+            dialogOutlivedTheWindow = dialog->isVisible();
+            dialog->close();
+        });
+    });
+    QApplication::exec();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(dialogOutlivedTheWindow);
+}
+
+// The question may open with はい under the pointer, where the second click of the double-click
+// that opened it lands: that click answers nothing, and only one question opens.
+TEST_F(OnTheWindow, ADoubleClickOnALineAsksOnceAndRemovesNothing) {
+    grid->setItem(0, 0, new QTableWidgetItem(u"P"_s));
+    // However slow the machine, the click on はい comes within the interval.
+    QGuiApplication::styleHints()->setMouseDoubleClickInterval(60000);
+    QStringList asked;
+    QTimer user;  // clicks はい on each question at once, then answers it with Enter (No)
+    user.callOnTimeout([&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        QTest::mouseClick(box->button(QMessageBox::Yes), Qt::LeftButton);
+        asked << box->text() + (box->isVisible() ? "" : " (closed by the click)");
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    user.start(0);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, line(1));
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, line(1));
+    EXPECT_EQ(asked.join(u'|').toStdString(), "P を削除しますか");
+    EXPECT_EQ(grid->model()->index(0, 0).data().toString().toStdString(), "P");
 }
 
 }  // namespace
