@@ -48,25 +48,23 @@ class Window : public ::testing::Test {
     void press(QKeyCombination key) {
         QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
     }
-    void click(const char* button) { QTest::mouseClick(find<QPushButton>(button), Qt::LeftButton); }
     void trigger(const QString& item) {
         for (QAction* action : window.findChildren<QAction*>())
             if (action->text() == item) action->trigger();
     }
     QPoint line(int n) const { return grid->visualRect(grid->model()->index(n - 1, 0)).center(); }
-    // The food chosen with the arrow keys from the top of the list and Enter, the grams typed
-    // over the selected text and Enter, then "SET" pressed with the space bar.
-    void add(int food, const char* grams) {
+    // The food picked with the arrow keys from the top, then `enter` in the picker, after the grams
+    // typed over the gram field's text (where it only moves to "SET"), and on "SET".
+    void add(int food, const char* grams, QKeyCombination enter) {
         picker->setFocus();
         QTest::keyClick(picker, Qt::Key_Home);
         for (int i = 0; i < food; ++i) QTest::keyClick(picker, Qt::Key_Down);
-        QTest::keyClick(picker, Qt::Key_Return);
+        press(enter);
         ASSERT_EQ(focused(), u"txt_Glam");
-        ASSERT_EQ(field->selectedText(), field->text());
         QTest::keyClicks(field, grams);
-        QTest::keyClick(field, Qt::Key_Return);
+        press(enter);
         ASSERT_EQ(focused(), u"cmd_SET");
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        press(enter);
     }
     // As the fake window shows it: the lines, the three totals and the gram field.
     std::string shown() const {
@@ -87,28 +85,28 @@ using MainWindow = Window<testing::FakeDesktop>;
 // Its message boxes are the real, modal ones.
 using OnTheWindow = Window<QtDesktop>;
 
-TEST_F(MainWindow, StartsOnItsFoodsInKeyOrderThenAddsByKeyboardRemovesByClickAndClears) {
-    QStringList seen{window.windowTitle(), focused(), QString::number(picker->currentIndex())};
+TEST_F(MainWindow, StartsOnItsFoodsInKeyOrderAddsByKeyboardRemovesByClickClearsAndEnds) {
+    QStringList seen{focused(), QString::number(picker->currentIndex())};
     for (int i = 0; i < picker->count(); ++i) seen << picker->itemText(i);
     for (int c = 0; c < 3; ++c) seen << grid->horizontalHeaderItem(c)->text();
-    EXPECT_EQ(seen.join(u' ').toStdString(),
-              "Ｍｏｒｖｉ cbo_HINMEI -1 P Q R 品名 グラム(g) カロリー(KCal)");
-    EXPECT_EQ(shown(), "   /    / ");
+    EXPECT_EQ(seen.join(u' ').toStdString(), "cbo_HINMEI -1 P Q R 品名 グラム(g) カロリー(KCal)");
 
-    for (const auto& [food, grams] :
-         {std::pair(0, "150"), std::pair(0, "100"), std::pair(1, "100"), std::pair(2, "5")})
-        ASSERT_NO_FATAL_FAILURE(add(food, grams));
-    EXPECT_EQ(shown(), "P 250 80|Q 100 267|R 5 2 / 349 355 3 / 5");
+    ASSERT_NO_FATAL_FAILURE(add(0, "150", Qt::Key_Return));
+    ASSERT_NO_FATAL_FAILURE(add(1, "100", Qt::KeypadModifier | Qt::Key_Enter));
+    EXPECT_EQ(shown(), "P 150 48|Q 100 267 / 315 250 2 / 100");
     EXPECT_EQ(focused(), u"cbo_HINMEI");
-    QHeaderView* header = grid->horizontalHeader();
-    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(10, header->height() / 2));
     desktop.log.clear();
     desktop.answers = {answer::kYes};
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, line(2));
     EXPECT_EQ(desktop.take().toStdString(), "行削除確認 292: Q を削除しますか, Pointer 0");
-    EXPECT_EQ(shown(), "P 250 80|R 5 2 / 82 255 2 / 5");
-    click("cmd_Clear");
+    EXPECT_EQ(shown(), "P 150 48 / 48 150 1 / 100");
+    QTest::mouseClick(find<QPushButton>("cmd_Clear"), Qt::LeftButton);
     EXPECT_EQ(shown(), "   /    / ");
+    QTest::mouseClick(find<QPushButton>("cmd_End"), Qt::LeftButton);
+    EXPECT_TRUE(window.ended() && window.exitStatus() == 0 && !window.isVisible());
+    // Nothing runs once the program has ended.
+    find<QPushButton>("cmd_SET")->click();
+    EXPECT_FALSE(desktop.take().contains(u"入力確認"));
 }
 
 TEST_F(MainWindow, TheGramFieldTakesOnlyDigitsAndFullStopsHoweverTheyArrive) {
@@ -160,29 +158,6 @@ TEST_F(MainWindow, TheMenusPrintHelpAndEndTheProgram) {
     EXPECT_TRUE(!open[0] || !open[0]->isVisible());
     trigger(u"終了(&E)"_s);
     EXPECT_TRUE(window.ended() && window.exitStatus() == 0 && !window.isVisible());
-}
-
-TEST_F(MainWindow, EndEndsTheProgramAndNothingRunsAfter) {
-    click("cmd_End");
-    EXPECT_TRUE(window.ended() && window.exitStatus() == 0 && !window.isVisible());
-    window.findChild<QPushButton*>(u"cmd_SET"_s)->click();
-    EXPECT_FALSE(desktop.take().contains(u"入力確認"));
-}
-
-// Down, Enter, 150, Enter, Enter adds the food: the last Enter presses "SET", the one before it
-// only moves there.
-TEST_F(MainWindow, EnterPressesTheFocusedButtonButTheGramFieldOnlyFocusesSet) {
-    for (QKeyCombination enter :
-         {QKeyCombination(Qt::Key_Return), Qt::KeypadModifier | Qt::Key_Enter}) {
-        press(Qt::Key_Down);
-        press(enter);
-        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("150"));
-        press(enter);
-        EXPECT_EQ(focused(), QStringLiteral("cmd_SET"));
-        press(enter);
-    }
-    EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("lbl_Goukei3"))->text(),
-              QStringLiteral("2"));
 }
 
 TEST_F(MainWindow, TabAndShiftTabLeaveTheGridForTheNeighboursInTheTabOrder) {
