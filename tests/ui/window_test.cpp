@@ -37,6 +37,12 @@ class Window : public ::testing::Test {
         window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
+    // Ending the program outside Qt's event loop leaves the next loop to start quitting at once; a
+    // run of the loop settles that for a later test in the same process.
+    void TearDown() override {
+        QTimer::singleShot(0, &window, [] { QCoreApplication::exit(); });
+        QApplication::exec();
+    }
     template <class W = QWidget>
     W* find(const char* name) const {
         return window.findChild<W*>(QLatin1String(name));
