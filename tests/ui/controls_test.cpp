@@ -1,39 +1,36 @@
 // The Qt forms of the control operations: the grid against the tests' fake, the key codes the
-// handlers receive, and the screen's one mouse pointer.
+// handlers receive, the screen's one mouse pointer and the message boxes.
 #include "fake_controls.h"
 #include "qt/key_ascii.h"
 #include "qt/qt_controls.h"
 #include "qt/qt_desktop.h"
 
 #include <gtest/gtest.h>
-#include <QApplication>
-#include <QKeyEvent>
-#include <QTableWidget>
+#include <QTest>
+#include <QtWidgets>
 
 namespace morvi {
 namespace {
 
 using namespace Qt::StringLiterals;
 
-struct QtGridProbe {
-    QTableWidget table;
-    QtGrid grid{&table};
-};
-struct FakeGridProbe {
-    testing::FakeGrid grid;
+// The fake has no table to show.
+struct FakeGrid : testing::FakeGrid {
+    explicit FakeGrid(QTableWidget*) {}
 };
 
-template <class Probe>
+template <class G>
 struct GridContract : ::testing::Test {
-    Probe probe;
+    QTableWidget table;
+    G grid{&table};
 };
-using Probes = ::testing::Types<QtGridProbe, FakeGridProbe>;
-TYPED_TEST_SUITE(GridContract, Probes);
+using Grids = ::testing::Types<QtGrid, FakeGrid>;
+TYPED_TEST_SUITE(GridContract, Grids);
 
 // One set of steps on the window's grid and on the fake, so both mean the same: after each, the
 // current row and the current cell's text, then the texts of the three columns row by row.
 TYPED_TEST(GridContract, RowsColumnsTextsAndTheCurrentCell) {
-    Grid& g = this->probe.grid;
+    Grid& g = this->grid;
     const auto cells = [&g] {
         QStringList rows{QStringLiteral("%1:%2").arg(g.Row()).arg(g.Text())};
         for (int r = 0; r < g.Rows(); ++r) {
@@ -94,6 +91,43 @@ TEST(Desktop, ThePointerIsTheHourglassOrTheDefaultNeverAStack) {
     EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
     desktop.SetMousePointer(0);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+// Each style's icon and buttons, in Qt's own words in Japanese (* the default); Ctrl+C copies
+// the title and the text; Escape and the close box answer an OK box but leave the question open.
+TEST(MessageBox, EachStyleShowsItsIconAndButtonsAndOnlyItsButtonsAnswerTheQuestion) {
+    ASSERT_TRUE(installQtTranslation());
+    QtDesktop desktop;
+    const std::tuple<int, Qt::Key, const char*> rows[] = {
+        {0, Qt::Key_Escape, "none OK* → 1"},
+        {16, Qt::Key_Escape, "critical OK* → 1"},
+        {48, Qt::Key_Escape, "warning OK* → 1"},
+        {64, Qt::Key_Escape, "information OK* → 1"},
+        {292, Qt::Key_Y, "question はい(&Y) いいえ(&N)* → 6"},
+        {292, Qt::Key_Return, "question はい(&Y) いいえ(&N)* → 7"},
+    };
+    const char* const icons[] = {"none", "information", "warning", "critical", "question"};
+    for (const auto& [style, key, expected] : rows) {
+        QString seen;
+        QTimer::singleShot(0, [&seen, &icons, key] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            seen = QString::fromUtf8(icons[box->icon()]);
+            for (QAbstractButton* b : box->buttons())
+                seen += u' ' + b->text() + (b == box->defaultButton() ? u"*"_s : QString());
+            QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+            EXPECT_EQ(QGuiApplication::clipboard()->text(), u"t\n?"_s);
+            if (key != Qt::Key_Escape) {
+                QTest::keyClick(box, Qt::Key_Escape);
+                EXPECT_FALSE(box->close());
+            }
+            QTest::keyClick(box, key);
+            // An access key presses its button after a short animation.
+            if (!QTest::qWaitFor([box] { return !box->isVisible(); }, 2000))
+                seen += u" (left open)"_s, box->done(0);
+        });
+        const int answer = desktop.MsgBox(u"?"_s, style, u"t"_s);
+        EXPECT_EQ(u"%1 → %2"_s.arg(seen).arg(answer).toStdString(), expected);
+    }
 }
 
 }  // namespace
