@@ -24,20 +24,6 @@ qsizetype lineCount(QByteArray bytes) {
     return bytes.count('\r') + (bytes.isEmpty() || bytes.endsWith('\r') ? 0 : 1);
 }
 
-// An input that begins with kPadMark and a byte b goes after a filler line that puts the reader's
-// chunk boundary b % 64 bytes into the rest, so lines and CR LF pairs straddle two reads.
-constexpr char kPadMark[] = "\xFFpad";
-constexpr qsizetype kPadHeader = sizeof kPadMark;  // the mark and b
-constexpr qsizetype kReadChunk = 64 * 1024;        // LineReader's read size
-
-QByteArray menuBytes(const QByteArray& input) {
-    if (input.size() < kPadHeader || !input.startsWith(kPadMark)) return input;
-    const QByteArray fillerEnd(",,0\r\n");
-    const qsizetype into = uchar(input[kPadHeader - 1]) % 64;
-    return QByteArray(kReadChunk - into - fillerEnd.size(), ' ') + fillerEnd +
-           input.sliced(kPadHeader);
-}
-
 // Keys compare by UTF-16 code unit.
 bool sortedByKey(const morvi::FoodTable& t) {
     return std::is_sorted(t.m_Yomi.begin() + 1, t.m_Yomi.end(),
@@ -54,8 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const QTemporaryDir dir(
         (QDir(u"/dev/shm"_s).exists() ? u"/dev/shm"_s : QDir::tempPath()) +
         u"/morvi-fuzz-XXXXXX"_s);
-    const QByteArray bytes =
-        menuBytes(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
+    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
     {
         QFile file(dir.filePath(u"menu.txt"_s));
         require(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size(),
