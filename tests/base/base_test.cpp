@@ -97,7 +97,7 @@ const Row kRows[] = {
     {"field", "\t5", "error 13"},
     {"trim", "\u3000食パン\u3000 ", "[食パン]"},
     {"trim", "\tりんご\u00A0", "[\tりんご\u00A0]"},
-    {"decode", "\x81\x60\x87\x40\xFA\x40\xB1", "～①ⅰｱ"},
+    {"decode", "\x81\x60\x87\x40\xB1\xFA\x40", "～①ｱⅰ"},
     {"decode", "\x1A\x1C\x7F", "\x1A\x1C\x7F"},
     {"decode", "a\x82z", "a\uFFFDz"},
     {"decode", "\x82\xA0\xFD\x82\xA2", "あ\uFFFDい"},

@@ -39,7 +39,7 @@ class MenuTool : public ::testing::Test {
 
 TEST_F(MenuTool, CheckSaysWhatIsWrongWithEachLineAndAgreesWithMorvi) {
     const std::pair<const char*, const char*> rows[] = {
-        {"ごはん,ごはん,51\r\n食パン,しょくぱん,32\r\n", ""},
+        {"ごはん,ごはん,51\r\nBread,pan,32\r\n", ""},
         {"\r\n", "1:5 空の行です"},
         {"  ", "1:5 空白だけの行です"},
         {"A a 1", "1:5 カンマがありません"},
@@ -83,6 +83,8 @@ TEST_F(MenuTool, ConvertWritesCodePage932WithCrLfOrRefusesWithoutWriting) {
     const std::pair<QByteArray, const char*> rows[] = {
         {"ご,\u301C\u2212,51\nA,a,1\n", "0 out: UTF-8（BOM なし） ご,～－,51\r\nA,a,1\r\n"},
         {"\uFEFFA,a,1\r\nB,b,2", "0 out: UTF-8（BOM あり） A,a,1\r\nB,b,2"},
+        {QByteArray::fromHex("FEFF0041002C0061002C0031000A"),
+         "0 out: UTF-16 BE（BOM あり） A,a,1\r\n"},
         {"\x82\xB2,a,1\rB,b,2\n", "0 out: code page 932 ご,a,1\r\nB,b,2\r\n"},
         {"A,a,1\n🍣,é,2\n", "1 in:2: 「🍣」(U+1F363) old"},
     };
@@ -103,6 +105,13 @@ TEST_F(MenuTool, ConvertWritesCodePage932WithCrLfOrRefusesWithoutWriting) {
         EXPECT_EQ(convertMenu(u"in"_s, QLatin1String(out)).status, 2) << out;
     EXPECT_EQ(convertMenu(u"none"_s, u"out"_s).messages.value(0).section(u": "_s, 0, 1),
               u"none: error 53");
+    // A write cut short, as on a full disk, replaces nothing.
+    ASSERT_TRUE(testing::writeFile(u"in"_s, QByteArray("A,a,1\n").repeated(20000)));
+    ASSERT_TRUE(testing::writeFile(u"out"_s, "old"));
+    EXPECT_EQ(testing::outcomeWithFilesUnder(
+                  50000, [] { return QString::number(convertMenu(u"in"_s, u"out"_s).status); }),
+              u"2");
+    EXPECT_EQ(testing::readFile(u"out"_s), "old");
 }
 
 }  // namespace

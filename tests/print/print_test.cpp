@@ -2,6 +2,7 @@
 // tally, the pages drawn in the print font.
 #include "base/cp932.h"
 #include "fake_controls.h"
+#include "print/pdf_file.h"
 #include "print/print_layout.h"
 #include "print/print_list.h"
 #include "qt/default_printer.h"
@@ -110,6 +111,21 @@ struct OnePageDocument : QPdfWriter, QPaintEngine {
     void drawTextItem(const QPointF&, const QTextItem&) override { ++lines; }
     Type type() const override { return User; }
 };
+
+// A write cut short, as on a full disk, is error 57 and leaves the file there whole and alone.
+TEST(PdfFile, AWriteCutShortLeavesTheOldFileWhole) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(testing::writeFile(dir.filePath(u"kept.pdf"_s), "old"));
+    EXPECT_EQ(testing::outcomeWithFilesUnder(50000,
+                                             [&] {
+                                                 return savePdfFile(dir.filePath(u"kept.pdf"_s),
+                                                                    QByteArray(100000, '%')),
+                                                        QString();
+                                             }),
+              u"error 57");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{u"kept.pdf"_s});
+    EXPECT_EQ(testing::readFile(dir.filePath(u"kept.pdf"_s)), "old");
+}
 
 TEST(PrintPages, ALongListNeedsASecondPageAndARefusedPageIs482) {
     OnePageDocument document;

@@ -10,8 +10,11 @@
 #include <QRegularExpression>
 #include <QStringList>
 #include <algorithm>
+#include <csignal>
 #include <string>
 #include <vector>
+
+#include <sys/resource.h>
 
 namespace morvi::testing {
 
@@ -32,6 +35,11 @@ inline bool writeFile(const QString& path, const QByteArray& bytes) {
            file.write(bytes) == bytes.size();
 }
 
+inline QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
 // What f gives, or "error N" when it raises run-time error N.
 template <class F>
 auto outcome(F&& f) -> decltype(f()) {
@@ -40,6 +48,19 @@ auto outcome(F&& f) -> decltype(f()) {
     } catch (const RunTimeError& e) {
         return decltype(f())(("error " + std::to_string(e.number())).c_str());
     }
+}
+
+// The outcome of f with files kept under `bytes`, so a longer write falls short as on a full disk.
+template <class F>
+auto outcomeWithFilesUnder(rlim_t bytes, F&& f) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit before{};
+    getrlimit(RLIMIT_FSIZE, &before);
+    const rlimit limited{bytes, before.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &limited);
+    auto result = outcome(f);
+    setrlimit(RLIMIT_FSIZE, &before);
+    return result;
 }
 
 // Logs every call: "Beep", "Pointer 11", "DoEvents", "<title> <style>: <prompt>", an error

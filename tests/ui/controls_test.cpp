@@ -1,6 +1,7 @@
 // The Qt forms of the control operations: the grid against the tests' fake, the key codes the
 // handlers receive, the screen's one mouse pointer and the message boxes.
 #include "fake_controls.h"
+#include "qt/form_builder.h"
 #include "qt/key_ascii.h"
 #include "qt/qt_controls.h"
 #include "qt/qt_desktop.h"
@@ -128,6 +129,23 @@ TEST(MessageBox, EachStyleShowsItsIconAndButtonsAndOnlyItsButtonsAnswerTheQuesti
         const int answer = desktop.MsgBox(u"?"_s, style, u"t"_s);
         EXPECT_EQ(u"%1 → %2"_s.arg(seen).arg(answer).toStdString(), expected);
     }
+}
+
+// A name typed without an extension gets the proposed one before the dialog asks about replacing.
+TEST(Desktop, TheSaveDialogAddsTheProposedExtension) {
+    QTemporaryDir dir;
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        dialog->selectFile(u"plan"_s);
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    EXPECT_EQ(QtDesktop().GetSaveFileName(u"t"_s, dir.filePath(u"a.pdf"_s), u"PDF (*.pdf)"_s),
+              dir.filePath(u"plan.pdf"_s));
+}
+
+TEST(FormBuilder, AMissingControlStopsTheProgramInEveryBuild) {
+    QWidget client;
+    EXPECT_DEATH(findControl<QWidget>(&client, "cmd_None"), "no control named cmd_None");
 }
 
 }  // namespace
