@@ -9,14 +9,16 @@
 namespace morvi {
 
 void savePdfFile(const QString& path, const QByteArray& pdf) {
-    // Checked step by step, while errno still says why the step failed.
-    const auto check = [](bool done) {
-        if (!done) throw RunTimeError(saveErrorNumber(errno));
+    // Checked step by step, while errno still says why the step failed; a step that fails without
+    // a system error (a folder named as the file) is 57.
+    const auto check = [](const auto& step) {
+        errno = 0;
+        if (!step()) throw RunTimeError(saveErrorNumber(errno));
     };
     QSaveFile file(path);
-    check(file.open(QIODevice::WriteOnly));
-    check(file.write(pdf) == pdf.size() && file.flush());
-    check(file.commit());
+    check([&] { return file.open(QIODevice::WriteOnly); });
+    check([&] { return file.write(pdf) == pdf.size() && file.flush(); });
+    check([&] { return file.commit(); });
 }
 
 }  // namespace morvi

@@ -17,7 +17,7 @@ using tally_grid::kGramCol;
 using tally_grid::kKcalCol;
 using tally_grid::kNameCol;
 
-// The hourglass for the life of one print; the default pointer again however the print ends.
+// The hourglass for the life of one print or save; the default pointer again however it ends.
 class HourglassWhilePrinting {
   public:
     explicit HourglassWhilePrinting(Desktop& desktop) : desktop_(desktop) {
