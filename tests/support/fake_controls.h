@@ -50,17 +50,21 @@ auto outcome(F&& f) -> decltype(f()) {
     }
 }
 
-// The outcome of f with files kept under `bytes`, so a longer write falls short as on a full disk.
+// The outcome of f with files kept under `bytes`, so a longer write falls short as on a full disk;
+// the limit and the signal it raises are as before afterwards, however f ends.
 template <class F>
 auto outcomeWithFilesUnder(rlim_t bytes, F&& f) {
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit before{};
-    getrlimit(RLIMIT_FSIZE, &before);
-    const rlimit limited{bytes, before.rlim_max};
-    setrlimit(RLIMIT_FSIZE, &limited);
-    auto result = outcome(f);
-    setrlimit(RLIMIT_FSIZE, &before);
-    return result;
+    struct Limit {
+        void (*handler)(int) = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit was{};
+        explicit Limit(rlim_t bytes) {
+            getrlimit(RLIMIT_FSIZE, &was);
+            const rlimit limited{bytes, was.rlim_max};
+            setrlimit(RLIMIT_FSIZE, &limited);  // without it the write goes through: the test fails
+        }
+        ~Limit() { setrlimit(RLIMIT_FSIZE, &was), std::signal(SIGXFSZ, handler); }
+    } limit(bytes);
+    return outcome(f);
 }
 
 // Logs every call: "Beep", "Pointer 11", "DoEvents", "<title> <style>: <prompt>", an error

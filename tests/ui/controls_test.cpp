@@ -144,6 +144,7 @@ TEST(Desktop, TheSaveDialogAddsTheProposedExtension) {
 }
 
 TEST(FormBuilder, AMissingControlStopsTheProgramInEveryBuild) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");  // the child must not inherit Qt's threads
     QWidget client;
     EXPECT_DEATH(findControl<QWidget>(&client, "cmd_None"), "no control named cmd_None");
 }

@@ -241,6 +241,7 @@ TEST_F(MainWindow, GridIsGreyBeyondItsCellsAndLiesOverTheTotalsRow) {
 TEST_F(OnTheWindow, ADoubleClickOnALineAsksOnceAndRemovesNothing) {
     grid->setItem(0, 0, new QTableWidgetItem(u"P"_s));
     // However slow the machine, the click on はい comes within the interval.
+    const int interval = QGuiApplication::styleHints()->mouseDoubleClickInterval();
     QGuiApplication::styleHints()->setMouseDoubleClickInterval(60000);
     QStringList asked;
     QTimer user;  // clicks はい on each question at once, then answers it with Enter (No)
@@ -257,6 +258,7 @@ TEST_F(OnTheWindow, ADoubleClickOnALineAsksOnceAndRemovesNothing) {
     QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, line(1));
     EXPECT_EQ(asked.join(u'|').toStdString() + " / " + grid->item(0, 0)->text().toStdString(),
               "P を削除しますか / P");
+    QGuiApplication::styleHints()->setMouseDoubleClickInterval(interval);
 }
 
 }  // namespace
