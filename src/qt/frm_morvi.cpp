@@ -101,7 +101,9 @@ void Frm_Morvi::findControls() {
 void Frm_Morvi::setUpControls() {
     txt_Glam->setValidator(new GramValidator(txt_Glam));
     grd_Hyo->setAccessibleName(QStringLiteral("選択した品目"));
-    // A long food list opens tall enough that the wheel and PageDown cross it quickly.
+    // A long food list opens below the picker, 20 lines tall, in every style, so the wheel and
+    // PageDown cross it quickly.
+    cbo_HINMEI->setStyleSheet(QStringLiteral("combobox-popup: 0"));
     cbo_HINMEI->setMaxVisibleItems(20);
     // Each caption names its field for a screen reader.
     findControl<QLabel>(centralWidget(), "Label1")->setBuddy(cbo_HINMEI);
