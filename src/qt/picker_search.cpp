@@ -45,9 +45,10 @@ bool PickerSearch::typeKey(const QKeyEvent& key, bool inOpenList) {
         if (!typed_.isEmpty()) choose(findFoodByReading(food_, typed_), inOpenList);
         return true;
     }
-    const int found = findFoodByReading(food_, typed_ + key.text().toLower());
+    const QString longer = typed_ + key.text().toLower();
+    const int found = findFoodByReading(food_, longer);
     if (found < 0) return true;
-    typed_ += key.text().toLower();
+    typed_ = longer;
     choose(found, inOpenList);
     return true;
 }
