@@ -5,6 +5,7 @@
 #include "print/print_list.h"
 #include "qt/form_builder.h"
 #include "qt/key_ascii.h"
+#include "qt/picker_search.h"
 #include "qt/program_icon.h"
 #include "qt/units.h"
 #include "qt/version_menu.h"
@@ -100,6 +101,10 @@ void Frm_Morvi::findControls() {
 void Frm_Morvi::setUpControls() {
     txt_Glam->setValidator(new GramValidator(txt_Glam));
     grd_Hyo->setAccessibleName(QStringLiteral("選択した品目"));
+    // A long food list opens below the picker, 20 lines tall, in every style, so the wheel and
+    // PageDown cross it quickly.
+    cbo_HINMEI->setStyleSheet(QStringLiteral("combobox-popup: 0"));
+    cbo_HINMEI->setMaxVisibleItems(20);
     // Each caption names its field for a screen reader.
     findControl<QLabel>(centralWidget(), "Label1")->setBuddy(cbo_HINMEI);
     findControl<QLabel>(centralWidget(), "Label2")->setBuddy(txt_Glam);
@@ -109,6 +114,8 @@ void Frm_Morvi::setUpControls() {
 }
 
 void Frm_Morvi::connectEvents() {
+    // Installed first, so each key meets the picker's key handler before the search.
+    new PickerSearch(cbo_HINMEI, form_->food);
     cbo_HINMEI->installEventFilter(this);
     txt_Glam->installEventFilter(this);
     connect(cmd_SET, &QPushButton::clicked, this,

@@ -7,6 +7,7 @@
 #include "food/key_order.h"
 #include "food/line_reader.h"
 #include "food/menu_load.h"
+#include "food/reading_search.h"
 
 #include <gtest/gtest.h>
 #include <QBuffer>
@@ -63,6 +64,24 @@ QString load(const QString& file) {
     return w.desktop.take() + u" / "_s + foods.join(u' ');
 }
 
+// The foods that romaji find, each space-separated spelling on its own, among these readings in
+// picker order; each food found is named once, "-" for none.
+QString foundBy(const QString& spellings) {
+    static const QStringList kReadings =
+        u"ぎゅうにゅう ぎゅうひきにく ぎょうざ こーひー さんま しじみ じゃがいも すぱげってぃ "
+        u"ちくわ "
+        u"ちゃわんむし つけもの とうふ ふらんすぱん ほうれんそう まっちゃ コロッケ"_s.split(u' ');
+    FoodTable food{int32_t(kReadings.size()), {}, {QString()}, {}};
+    food.m_Yomi.insert(food.m_Yomi.end(), kReadings.begin(), kReadings.end());
+    QStringList found;
+    for (const QString& typed : spellings.split(u' ')) {
+        const int i = findFoodByReading(food, typed);
+        if (!found.contains(i < 0 ? u"-"_s : kReadings[i]))
+            found << (i < 0 ? u"-"_s : kReadings[i]);
+    }
+    return found.join(u' ');
+}
+
 struct Row {
     QString (*rule)(const QString&);
     const char* input;
@@ -88,6 +107,23 @@ const Row kRows[] = {
     {orderOf, "ab,a,カ,か", "1 0 3 2"},
     {orderOf, "b,B,a", "1 2 0"},
     {orderOf, "\uFF5E,\U0001F34E", "1 0"},
+    {foundBy, "gyuunyuu gyunyu gyuunyu gy", "ぎゅうにゅう"},
+    {foundBy, "gyuuh gyuhikiniku", "ぎゅうひきにく"},
+    {foundBy, "gyouza gyoza gyo", "ぎょうざ"},
+    {foundBy, "ko-hi- kohi koohii k", "こーひー"},
+    {foundBy, "korokke koro", "コロッケ"},
+    {foundBy, "sanma samma sannma san", "さんま"},
+    {foundBy, "shijimi sizimi shi si sh", "しじみ"},
+    {foundBy, "jagaimo zyagaimo jyagaimo ja", "じゃがいも"},
+    {foundBy, "supagetti supagettexi", "すぱげってぃ"},
+    {foundBy, "chikuwa tikuwa chi ti", "ちくわ"},
+    {foundBy, "chawanmushi tyawanmusi cyawannmusi cha", "ちゃわんむし"},
+    {foundBy, "tsukemono tukemono tsu tu", "つけもの"},
+    {foundBy, "toufu toofu tofu tohu", "とうふ"},
+    {foundBy, "furansupan huransupann fu hu", "ふらんすぱん"},
+    {foundBy, "hourensou horenso hourennsou", "ほうれんそう"},
+    {foundBy, "matcha maccha mattya mat", "まっちゃ"},
+    {foundBy, "x gyuunyuuu kya ko-r", "-"},
     {load, "ごはん,ごはん,50\r\n食パン,しょくぱん,30\r\n牛乳,ぎゅうにゅう,120",
      "DoEvents, Pointer 0 / 3: 牛乳 120 ごはん 50 食パン 30"},
     {load, "", "DoEvents, Pointer 0 / 0:"},

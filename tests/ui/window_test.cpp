@@ -1,5 +1,6 @@
 // The main window as a user meets it, started offscreen on a food list of its own and driven by
 // keyboard and mouse: on a fake desktop that answers its message boxes, or on the program's own.
+#include "base/cp932.h"
 #include "fake_controls.h"
 #include "qt/frm_morvi.h"
 #include "qt/frm_ver.h"
@@ -32,7 +33,9 @@ class Window : public ::testing::Test {
     QTableWidget* grid = find<QTableWidget>("grd_Hyo");
 
     void SetUp() override {
-        ASSERT_TRUE(testing::writeFile(dir.filePath("menu.txt"), "P,p,250\r\nR,r,160\r\nQ,q,30"));
+        ASSERT_TRUE(
+            testing::writeFile(dir.filePath("menu.txt"),
+                               cp932().encode(u"P,ぱん,250\r\nR,りんご,160\r\nQ,ぴーまん,30")));
         window.load([] { return false; }, dir.path());
         window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
@@ -199,6 +202,17 @@ TEST_F(MainWindow, TheMenusPrintHelpShowTheVersionAndEndTheProgram) {
     EXPECT_EQ(seen.join(u' ').toStdString(), "open open closed");
     trigger(u"終了(&E)"_s);
     EXPECT_TRUE(window.ended() && window.exitStatus() == 0);
+}
+
+TEST_F(MainWindow, AReadingTypedInThePickerOrItsOpenListChoosesTheFoodToAdd) {
+    picker->setFocus();
+    QTest::keyClicks(picker, "pimz");
+    EXPECT_EQ(picker->currentText(), u"Q");
+    picker->showPopup();
+    QTest::keyClicks(picker->view(), "\b\b\bri");
+    QTest::keyClick(picker->view(), Qt::Key_Return);
+    for (const char* key : {"\r", "200\r", " "}) QTest::keyClicks(QApplication::focusWidget(), key);
+    EXPECT_EQ(shown(), "R 200 100 / 100 200 1 / 200");
 }
 
 TEST_F(MainWindow, TabAndShiftTabLeaveTheGridForTheNeighboursInTheTabOrder) {
