@@ -252,21 +252,13 @@ TEST_F(MainWindow, GridIsGreyBeyondItsCellsAndLiesOverTheTotalsRow) {
 // while the question is open). Each runs from a timer of its own, so one that opens a question
 // does not hold up the next; a question left open is answered with Enter (+Enter).
 TEST_F(OnTheWindow, ClicksWhereTheUserClickedAnswerNoAndOnlyAMoveToYesOrYRemoves) {
-    const auto yes = [] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        return box ? box->button(QMessageBox::Yes)->rect().center() +
-                         box->button(QMessageBox::Yes)->mapToGlobal(QPoint())
-                   : QPoint();
-    };
-    const std::pair<const char*, const char*> rows[] = {
-        {"1 0, 1 120", "P Q +Enter"},
-        {"1 0, 1 450", "P Q"},
-        {"1 0, 1 1500", "P Q"},
-        {"1 0, 1 250, 1 500", "P Q"},
-        {"1 0, 2 600", "P Q +Enter"},
-        {"1 0, yes 200", "Q"},
-        {"1 0, Y", "Q"},
-    };
+    const std::pair<const char*, const char*> rows[] = {{"1 0, 1 120", "P Q +Enter"},
+                                                        {"1 0, 1 450", "P Q"},
+                                                        {"1 0, 1 1500", "P Q"},
+                                                        {"1 0, 1 250, 1 500", "P Q"},
+                                                        {"1 0, 2 600", "P Q +Enter"},
+                                                        {"1 0, yes 200", "Q"},
+                                                        {"1 0, Y", "Q"}};
     for (const auto& [clicks, left] : rows) {
         window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
@@ -279,12 +271,13 @@ TEST_F(OnTheWindow, ClicksWhereTheUserClickedAnswerNoAndOnlyAMoveToYesOrYRemoves
             const QString at = click.section(u' ', 0, 0);
             const int gap = click.section(u' ', 1).toInt();
             acts.push_back([&, at, gap] {
-                if (at == u"Y")
-                    return QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Y);
-                const QPoint global =
-                    at == u"yes" ? yes() : grid->viewport()->mapToGlobal(line(at.toInt()));
-                QWidget* top = QApplication::activeModalWidget();
-                if (!top || !top->geometry().contains(global)) top = &window;
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                if (at == u"Y") return QTest::keyClick(box, Qt::Key_Y);
+                const QPoint global = at == u"yes"
+                                          ? box->button(QMessageBox::Yes)->mapToGlobal(QPoint(5, 5))
+                                          : grid->viewport()->mapToGlobal(line(at.toInt()));
+                QWidget* top =
+                    box && box->geometry().contains(global) ? box : static_cast<QWidget*>(&window);
                 QTest::lastMouseTimestamp = (pressed += gap) - 1;
                 QTest::mouseClick(top->windowHandle(), Qt::LeftButton, {},
                                   top->windowHandle()->mapFromGlobal(global));
