@@ -45,7 +45,8 @@ class LineItem : public QTableWidgetItem {
 
 // The grid's viewport shows grey beyond the last row and column; each cell is painted over it in
 // the window colour, then its own colours and text, then its grid lines on the right and below
-// (the style's grid lines would take the style's colour).
+// (the style's grid lines would take the style's colour), and a dotted frame on the current cell
+// while the grid has the focus.
 class CellOverGrey : public QStyledItemDelegate {
   public:
     using QStyledItemDelegate::QStyledItemDelegate;
@@ -57,6 +58,11 @@ class CellOverGrey : public QStyledItemDelegate {
         painter->save();
         painter->setPen(colorFromBgr(kGridLines));
         painter->drawPolyline(QPolygon({r.topRight(), r.bottomRight(), r.bottomLeft()}));
+        // The keyboard's current line shows where Delete acts.
+        if (option.state & QStyle::State_HasFocus) {
+            painter->setPen(QPen(option.palette.text(), 1, Qt::DotLine));
+            painter->drawRect(r.adjusted(1, 1, -2, -2));
+        }
         painter->restore();
     }
 };
