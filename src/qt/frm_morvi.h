@@ -40,6 +40,8 @@ class Frm_Morvi : public QMainWindow {
     void setUpControls();
     void connectEvents();
     void centreOnScreen();
+    void switchToOrFromLines();
+    bool filterGridKey(const QKeyEvent& event);
 
     // Runs one handler: ProgramEnd ends the program, an error without a branch is reported.
     void dispatch(const std::function<void()>& handler);

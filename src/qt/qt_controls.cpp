@@ -24,9 +24,29 @@ constexpr ColorBgr kGridLines = 0x00C0C0C0;
 
 [[noreturn]] void invalidArgument() { throw RunTimeError(err::kInvalidCall); }
 
+// A screen reader hears any cell of a line as the whole line, each cell after its heading
+// ("品名 P、グラム(g) 150、…"); a line without a name as its own text.
+class LineItem : public QTableWidgetItem {
+  public:
+    QVariant data(int role) const override {
+        const QTableWidget* table = tableWidget();
+        if (role != Qt::AccessibleTextRole || !table) return QTableWidgetItem::data(role);
+        QStringList cells;
+        for (int c = 0; c < table->columnCount(); ++c) {
+            const QTableWidgetItem* cell = table->item(row(), c);
+            cells << table->model()->headerData(c, Qt::Horizontal).toString() + u' ' +
+                         (cell ? cell->text() : QString());
+        }
+        const QTableWidgetItem* name = table->item(row(), 0);
+        return name && !name->text().trimmed().isEmpty() ? cells.join(u'、') : QVariant();
+    }
+    QTableWidgetItem* clone() const override { return new LineItem(*this); }
+};
+
 // The grid's viewport shows grey beyond the last row and column; each cell is painted over it in
 // the window colour, then its own colours and text, then its grid lines on the right and below
-// (the style's grid lines would take the style's colour).
+// (the style's grid lines would take the style's colour), and a dotted frame on the current cell
+// while the grid has the focus.
 class CellOverGrey : public QStyledItemDelegate {
   public:
     using QStyledItemDelegate::QStyledItemDelegate;
@@ -38,6 +58,11 @@ class CellOverGrey : public QStyledItemDelegate {
         painter->save();
         painter->setPen(colorFromBgr(kGridLines));
         painter->drawPolyline(QPolygon({r.topRight(), r.bottomRight(), r.bottomLeft()}));
+        // The keyboard's current line shows where Delete acts.
+        if (option.state & QStyle::State_HasFocus) {
+            painter->setPen(QPen(option.palette.text(), 1, Qt::DotLine));
+            painter->drawRect(r.adjusted(1, 1, -2, -2));
+        }
         painter->restore();
     }
 };
@@ -140,6 +165,7 @@ QtGrid::QtGrid(QTableWidget* table) : table_(table) {
     // Out of the tab order: Tab leaves the grid for the next control, never for another cell.
     table_->setTabKeyNavigation(false);
     table_->setSelectionMode(QAbstractItemView::NoSelection);
+    table_->setItemPrototype(new LineItem);
     table_->verticalHeader()->setMinimumSectionSize(0);
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_->verticalHeader()->setDefaultSectionSize(pixelsFromTwips(kGridRowHeightTwips));

@@ -68,12 +68,15 @@ bool confirmRemoval(Desktop& desktop, const QString& name) {
                           QStringLiteral("行削除確認")) == answer::kYes;
 }
 
+// The header row is no line of the tally, nor is a row without a name.
+QString lineName(const Grid& grid, int row) {
+    return row < 1 || row >= grid.Rows() ? QString() : trimSpaces(grid.TextMatrix(row, kNameCol));
+}
+
 void removeCurrentLine(Form& form) {
     Grid& grid = form.ui.grd_Hyo;
     grid.SetCol(kNameCol);
-    // The header row is no line of the tally.
-    if (grid.Row() < 1) return;
-    const QString name = trimSpaces(grid.Text());
+    const QString name = lineName(grid, grid.Row());
     if (name.isEmpty() || !confirmRemoval(form.desktop, name)) return;
     if (grid.Row() == 1 && grid.Rows() == 2) {
         Form_Init(form);
@@ -89,6 +92,15 @@ void grd_Hyo_Click(Form& form) {
         removeCurrentLine(form);
         form.desktop.SetMousePointer(pointer::kDefault);
     });
+}
+
+void grd_Hyo_KeyDown(Form& form, int keyCode) {
+    if (keyCode == keycode::kDelete) grd_Hyo_Click(form);
+}
+
+int keyboardLine(const Grid& grid) {
+    if (!lineName(grid, grid.Row()).isEmpty()) return grid.Row();
+    return lineName(grid, 1).isEmpty() ? 0 : 1;
 }
 
 void cmd_Clear_Click(Form& form) {

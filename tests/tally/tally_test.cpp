@@ -24,15 +24,19 @@ struct Tally : ::testing::Test, testing::FakeWindow {
         form.food.m_Yomi = form.food.m_Hinmei;
         Form_Init(form);
     }
-    // "P 150" adds 150 g of P ("-" chooses nothing); "del 2 yes" clicks line 2 and answers;
-    // "clear"; "fill 5" makes five lines of P 0 g; "cell 2 1 9" writes 9 into row 2, column 1.
+    // "P 150" adds 150 g of P ("-" chooses nothing); "del 2 yes" clicks line 2 and answers, "key 2
+    // yes" presses Delete on it; "at 2" says where the keyboard starts from row 2; "clear"; "fill
+    // 5" makes five lines of P 0 g; "cell 2 1 9" writes 9 into row 2, column 1.
     QString step(const QString& step) {
         const QStringList a = step.split(u' ');
         desktop.log.clear(), focus.clear();
-        if (a[0] == u"del") {
+        if (a[0] == u"del" || a[0] == u"key") {
             desktop.answers = {a[2] == u"yes" ? answer::kYes : answer::kNo};
             grd_Hyo.SetRow(a[1].toInt());
-            grd_Hyo_Click(form);
+            a[0] == u"del" ? grd_Hyo_Click(form) : grd_Hyo_KeyDown(form, keycode::kDelete);
+        } else if (a[0] == u"at") {
+            grd_Hyo.SetRow(a[1].toInt());
+            return QStringLiteral("line %1").arg(keyboardLine(grd_Hyo));
         } else if (a[0] == u"clear") {
             cmd_Clear_Click(form);
         } else if (a[0] == u"fill") {
@@ -85,6 +89,11 @@ TEST_F(Tally, EachRowShowsWhatItsStepsLeave) {
          kAdded},
         {"P 150; Q 100; del 1 yes", "Q 100 267 / 267 100 1 / 100",
          "行削除確認 292: P を削除しますか, Pointer 0"},
+        {"P 150; Q 100; key 2 yes", "P 150 48 / 48 150 1 / 100",
+         "行削除確認 292: Q を削除しますか, Pointer 0"},
+        {"P 150; Q 100; at 2", "P 150 48|Q 100 267 / 315 250 2 / 100", "line 2"},
+        {"P 150; Q 100; at 0", "P 150 48|Q 100 267 / 315 250 2 / 100", "line 1"},
+        {"clear; at 1", "   /    / ", "line 0"},
         {"P 150; Q 100; del 2 no", "P 150 48|Q 100 267 / 315 250 2 / 100",
          "行削除確認 292: Q を削除しますか, Pointer 0"},
         {"P 12.34567; Q 0.00025; del 2 yes", "P 12.34567 4 / 4 12.34565 1 / 0.00025",

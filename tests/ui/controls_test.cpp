@@ -131,6 +131,31 @@ TEST(MessageBox, EachStyleShowsItsIconAndButtonsAndOnlyItsButtonsAnswerTheQuesti
     }
 }
 
+// A question asked after a click opens wholly on the screen with いいえ under the pointer; in a
+// corner, or at the left edge where はい would come under it, with はい clear of the pointer.
+TEST(MessageBox, AQuestionAfterAClickOpensWithNoUnderThePointerNeverYes) {
+    QtDesktop desktop;
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    for (const QPoint pointer : {area.center(), area.topLeft(), area.topRight(), area.bottomLeft(),
+                                 area.bottomRight(), QPoint(area.left() + 20, area.center().y())}) {
+        QObject target;
+        QMouseEvent release(QEvent::MouseButtonRelease, {}, pointer, Qt::LeftButton, {}, {});
+        QCoreApplication::sendEvent(&target, &release);
+        QStringList seen;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            seen << (area.contains(box->geometry()) ? u"on screen"_s : u"off screen"_s);
+            for (QAbstractButton* b : box->buttons())
+                if (QRect(b->mapToGlobal(QPoint()), b->size()).contains(pointer))
+                    seen << (box->standardButton(b) == QMessageBox::No ? u"No"_s : u"Yes"_s);
+            box->done(0);
+        });
+        desktop.MsgBox(u"?"_s, style::kDeleteQuestion, u"t"_s);
+        EXPECT_EQ(seen.join(u", "_s), pointer == area.center() ? u"on screen, No" : u"on screen")
+            << pointer.x() << ',' << pointer.y();
+    }
+}
+
 // A name typed without an extension gets the proposed one before the dialog asks about replacing.
 TEST(Desktop, TheSaveDialogAddsTheProposedExtension) {
     QTemporaryDir dir;
