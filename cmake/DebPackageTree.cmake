@@ -31,15 +31,18 @@ file(COPY_FILE "${CPACK_MORVI_DEB_DIR}/lintian-overrides" "${usr}/share/lintian/
 # would otherwise give group-writable files and folders, which lintian refuses.
 set(programs "${CPACK_MORVI_PROGRAMS}")
 list(TRANSFORM programs PREPEND "${usr}/${CPACK_MORVI_PROGRAM_DIR}/")
+set(folders "${CPACK_TEMPORARY_INSTALL_DIRECTORY}")
+set(files)
 file(GLOB_RECURSE staged LIST_DIRECTORIES true "${CPACK_TEMPORARY_INSTALL_DIRECTORY}/*")
-list(APPEND staged "${CPACK_TEMPORARY_INSTALL_DIRECTORY}")
 foreach(path IN LISTS staged)
     if(IS_SYMLINK "${path}")
-        continue()
-    elseif(IS_DIRECTORY "${path}" OR path IN_LIST programs)
-        file(CHMOD "${path}" PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE
-            GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+        continue()  # a link has no mode of its own; changing it would change its target
+    elseif(IS_DIRECTORY "${path}")
+        list(APPEND folders "${path}")
     else()
-        file(CHMOD "${path}" PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+        list(APPEND files "${path}")
     endif()
 endforeach()
+file(CHMOD ${files} PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+file(CHMOD ${folders} ${programs} PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE
+    GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
