@@ -75,7 +75,7 @@ void removeCurrentLine(Form& form) {
     if (grid.Row() < 1) return;
     const QString name = trimSpaces(grid.Text());
     if (name.isEmpty() || !confirmRemoval(form.desktop, name)) return;
-    if (grid.Row() == 1 && grid.Rows() == 2) {
+    if (grid.Row() == 1 && grid.Rows() == tally_grid::kEmptyRows) {
         Form_Init(form);
         return;
     }

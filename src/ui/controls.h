@@ -38,6 +38,7 @@ inline constexpr int kHourglass = 11;
 
 // Colours are 0x00BBGGRR words.
 using ColorBgr = uint32_t;
+inline constexpr ColorBgr kDarkBlue = 0x00C00000;
 
 class Desktop {
   public:

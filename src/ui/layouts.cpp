@@ -4,7 +4,6 @@ namespace morvi {
 
 namespace {
 
-constexpr ColorBgr kDarkBlue = 0x00C00000;
 constexpr ColorBgr kNavy = 0x00800000;
 constexpr auto kPicker = ControlKind::Picker;
 constexpr auto kTextBox = ControlKind::TextBox;
