@@ -17,10 +17,6 @@ namespace morvi {
 
 namespace {
 
-constexpr int kButtonsMask = 0x0F;
-constexpr int kIconMask = 0x70;
-constexpr int kDefaultButtonMask = 0x300;
-
 // Ctrl+C copies the title and the text, as the desktop's own message boxes do on Windows.
 // A box without an escape button (the Yes/No question) has no Cancel: Escape and the close box
 // leave it open, where Qt would take No for them. Every box's buttons ignore mouse presses for
@@ -66,7 +62,7 @@ class DesktopMessageBox : public QMessageBox {
 };
 
 QMessageBox::Icon iconOf(int style) {
-    switch (style & kIconMask) {
+    switch (style & style::kIconMask) {
         case style::kCritical:
             return QMessageBox::Critical;
         case style::kQuestion:
@@ -92,14 +88,14 @@ int answerOf(QMessageBox::StandardButton button) {
 }
 
 void addButtons(QMessageBox& box, int style) {
-    if ((style & kButtonsMask) != style::kYesNo) {
+    if ((style & style::kButtonsMask) != style::kYesNo) {
         box.setStandardButtons(QMessageBox::Ok);
         box.setDefaultButton(QMessageBox::Ok);
         box.setEscapeButton(QMessageBox::Ok);
         return;
     }
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-    const bool secondIsDefault = (style & kDefaultButtonMask) == style::kDefaultButton2;
+    const bool secondIsDefault = (style & style::kDefaultButtonMask) == style::kDefaultButton2;
     box.setDefaultButton(secondIsDefault ? QMessageBox::No : QMessageBox::Yes);
 }
 

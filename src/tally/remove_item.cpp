@@ -65,7 +65,7 @@ void applyRemoval(Form& form, const RemovalPlan& plan) {
 
 bool confirmRemoval(Desktop& desktop, const QString& name) {
     return desktop.MsgBox(name + QStringLiteral(" を削除しますか"), style::kDeleteQuestion,
-                          QStringLiteral("行削除確認")) == answer::kYes;
+                          title::kDeleteCheck) == answer::kYes;
 }
 
 void removeCurrentLine(Form& form) {
