@@ -6,6 +6,7 @@
 #include "print/print_layout.h"
 #include "print/print_list.h"
 #include "qt/default_printer.h"
+#include "ui/error_frame.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
@@ -84,7 +85,7 @@ TEST(PrintAndPdfItems, SendTheSheetOrSayThereIsNothingAndLeaveTheTallyAsItWas) {
     };
     for (const auto& [path, after, content] : rows) {
         w.desktop.saveAs = path;
-        g_pdf_Click(w.form, printer);
+        withErrorBranch(w.desktop, OnError::Report, [&] { g_pdf_Click(w.form, printer); });
         EXPECT_EQ(w.desktop.take(), u"PDFに保存 PDF (*.pdf): Morvi_########.pdf"_s + after);
         QFile file(kept);
         EXPECT_EQ(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(), content);
