@@ -27,20 +27,10 @@ QStringList familiesFor(const QString& family) {
     return {family};
 }
 
-Qt::Alignment alignmentOf(TextAlign align) {
-    switch (align) {
-        case TextAlign::Centre:
-            return Qt::AlignHCenter;
-        case TextAlign::Right:
-            return Qt::AlignRight;
-        default:
-            return Qt::AlignLeft;
-    }
-}
-
 void styleLabel(QLabel* label, const ControlLayout& row) {
     label->setText(text(row.caption));
-    label->setAlignment(alignmentOf(row.align) | Qt::AlignTop);
+    label->setAlignment((alignmentFromCode(row.alignment) & Qt::AlignHorizontal_Mask) |
+                        Qt::AlignTop);
     if (row.border) {
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setLineWidth(1);
