@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
 #include <QTableWidget>
 #include <map>
 
@@ -102,6 +104,18 @@ QFont fontOf(const Typeface& face) {
     font.setWeight(face.bold ? QFont::Bold : QFont::Normal);
     font.setItalic(false);
     return font;
+}
+
+void setUpWindow(QWidget* window, const FormLayout& layout) {
+    window->setObjectName(QLatin1String(layout.name));
+    window->setWindowTitle(text(layout.title));
+    window->setWindowIcon(programIcon());
+    window->setFont(fontOf(layout.font));
+}
+
+void centreOnScreen(QWidget* window) {
+    window->setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->size(),
+                                            window->screen()->availableGeometry()));
 }
 
 QSize clientSize(const FormLayout& layout) {
