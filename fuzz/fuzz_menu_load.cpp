@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         require(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size(),
                 "fuzz set-up: written");
     }
-    morvi::testing::FakeWindow window;
+    morvi::support::FakeWindow window;
     const bool loaded = morvi::Menu_Load(window.form, dir.path());
     const int32_t verdict = morvi::menu_tool::checkMenuFile(dir.filePath(u"menu.txt"_s)).verdict;
     const morvi::FoodTable& t = window.form.food;

@@ -111,7 +111,7 @@ const Row kRows[] = {
 TEST(ValueRules, EachRowGivesItsText) {
     for (const Row& row : kRows) {
         SCOPED_TRACE(std::string(row.rule) + "(" + row.input + ")");
-        EXPECT_EQ(testing::outcome([&] { return kRules.at(row.rule)(row.input); }), row.expected);
+        EXPECT_EQ(support::outcome([&] { return kRules.at(row.rule)(row.input); }), row.expected);
     }
 }
 

@@ -32,7 +32,7 @@ class Window : public ::testing::Test {
     QTableWidget* grid = find<QTableWidget>("grd_Hyo");
 
     void SetUp() override {
-        ASSERT_TRUE(testing::writeFile(dir.filePath("menu.txt"), "P,p,250\r\nR,r,160\r\nQ,q,30"));
+        ASSERT_TRUE(support::writeFile(dir.filePath("menu.txt"), "P,p,250\r\nR,r,160\r\nQ,q,30"));
         window.load([] { return false; }, dir.path());
         window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
@@ -87,7 +87,7 @@ class Window : public ::testing::Test {
             .toStdString();
     }
 };
-using MainWindow = Window<testing::FakeDesktop>;
+using MainWindow = Window<support::FakeDesktop>;
 // Its message boxes are the real, modal ones.
 using OnTheWindow = Window<QtDesktop>;
 
