@@ -120,7 +120,6 @@ double strictNumber(QStringView text) {
 
 QString generalNumberText(double value) {
     if (!std::isfinite(value)) throw RunTimeError(err::kOverflow);
-    if (value == 0.0) return QStringLiteral("0");  // negative zero as well
     // printf's %.15G, but with '.' whatever the locale's decimal point.
     std::array<char, 32> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
