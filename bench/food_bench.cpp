@@ -51,7 +51,7 @@ FoodTable referenceLoad(const QString& path) {
     table.m_Yomi.assign(entries, QString());
     table.m_UnitGram.assign(entries, 0);
     parseMenuLines(path, table);
-    testing::referenceExchangeLoop(table);
+    support::referenceExchangeLoop(table);
     return table;
 }
 

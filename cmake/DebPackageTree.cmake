@@ -26,3 +26,23 @@ file(CREATE_LINK /etc/morvi/menu.txt "${list_link}" SYMBOLIC)
 # Its encoding is the one lintian would warn of; the override says why.
 file(MAKE_DIRECTORY "${usr}/share/lintian/overrides")
 file(COPY_FILE "${CPACK_MORVI_DEB_DIR}/lintian-overrides" "${usr}/share/lintian/overrides/morvi")
+
+# Modes set here, not inherited: a source tree from `git archive` or a checkout under umask 002
+# would otherwise give group-writable files and folders, which lintian refuses.
+set(programs "${CPACK_MORVI_PROGRAMS}")
+list(TRANSFORM programs PREPEND "${usr}/${CPACK_MORVI_PROGRAM_DIR}/")
+set(folders "${CPACK_TEMPORARY_INSTALL_DIRECTORY}")
+set(files)
+file(GLOB_RECURSE staged LIST_DIRECTORIES true "${CPACK_TEMPORARY_INSTALL_DIRECTORY}/*")
+foreach(path IN LISTS staged)
+    if(IS_SYMLINK "${path}")
+        continue()  # a link has no mode of its own; changing it would change its target
+    elseif(IS_DIRECTORY "${path}")
+        list(APPEND folders "${path}")
+    else()
+        list(APPEND files "${path}")
+    endif()
+endforeach()
+file(CHMOD ${files} PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+file(CHMOD ${folders} ${programs} PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE
+    GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)

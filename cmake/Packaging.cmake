@@ -7,7 +7,8 @@ endif()
 # The program reads menu.txt from its own directory, so the executable and the list share one
 # private directory; bin/ holds a relative symlink, which Qt resolves to that directory.
 set(MORVI_INSTALL_PROGRAM_DIR lib/morvi)
-install(TARGETS morvi morvi-menu RUNTIME DESTINATION ${MORVI_INSTALL_PROGRAM_DIR})
+set(MORVI_PROGRAMS morvi morvi-menu)
+install(TARGETS ${MORVI_PROGRAMS} RUNTIME DESTINATION ${MORVI_INSTALL_PROGRAM_DIR})
 install(FILES ${PROJECT_SOURCE_DIR}/data/menu.txt DESTINATION ${MORVI_INSTALL_PROGRAM_DIR})
 
 # bin/<name> -> the program of that name in the private directory.
@@ -67,6 +68,7 @@ set_property(DIRECTORY APPEND
 set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/DebPackageTree.cmake)
 set(CPACK_MORVI_DEB_DIR ${PROJECT_SOURCE_DIR}/data/deb)
 set(CPACK_MORVI_PROGRAM_DIR ${MORVI_INSTALL_PROGRAM_DIR})
+set(CPACK_MORVI_PROGRAMS ${MORVI_PROGRAMS})
 # The food list is a conffile: dpkg keeps the user's version on upgrade and removes it on purge.
 # The maintainer scripts move a list edited where 1.0 kept it.
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA

@@ -13,9 +13,7 @@ class Currency {
 
     // Rounds to four decimal places, a tie going to the even neighbour; error 6 out of range.
     static Currency fromDouble(double value);
-    static constexpr Currency fromTenThousandths(int64_t units) { return Currency(units); }
 
-    constexpr int64_t tenThousandths() const { return units_; }
     // Up to four decimals, no trailing zeros, '-' for negatives: 162.5, 12.3457, 0.
     QString text() const;
 

@@ -100,42 +100,6 @@ QChar halfWidth(QChar c) {
     return c;
 }
 
-// Digits of |value| rounded to 15 significant digits, trailing zeros dropped, and the decimal
-// exponent of the first digit.
-struct SignificantDigits {
-    std::string digits;
-    int exponent = 0;
-};
-
-SignificantDigits fifteenDigits(double value) {
-    std::array<char, 32> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-                                      std::fabs(value), std::chars_format::scientific, 14);
-    const std::string text(buffer.data(), result.ptr);  // d.ddddddddddddddde±XX
-    const auto e = text.find('e');
-    SignificantDigits s;
-    s.digits = text.substr(0, 1) + text.substr(2, e - 2);
-    s.digits.erase(s.digits.find_last_not_of('0') + 1);
-    s.exponent = std::stoi(text.substr(e + 1));
-    return s;
-}
-
-std::string plainForm(const SignificantDigits& s) {
-    if (s.exponent < 0) return "0." + std::string(size_t(-s.exponent - 1), '0') + s.digits;
-    const size_t wholeCount = size_t(s.exponent) + 1;
-    if (s.digits.size() <= wholeCount)
-        return s.digits + std::string(wholeCount - s.digits.size(), '0');
-    return s.digits.substr(0, wholeCount) + '.' + s.digits.substr(wholeCount);
-}
-
-std::string exponentForm(const SignificantDigits& s) {
-    std::string mantissa = s.digits.substr(0, 1);
-    if (s.digits.size() > 1) mantissa += '.' + s.digits.substr(1);
-    std::string power = std::to_string(std::abs(s.exponent));
-    if (power.size() < 2) power.insert(0, 1, '0');
-    return mantissa + 'E' + (s.exponent < 0 ? '-' : '+') + power;
-}
-
 }  // namespace
 
 double leadingNumber(QStringView text) {
@@ -156,11 +120,11 @@ double strictNumber(QStringView text) {
 
 QString generalNumberText(double value) {
     if (!std::isfinite(value)) throw RunTimeError(err::kOverflow);
-    if (value == 0.0) return QStringLiteral("0");
-    const SignificantDigits s = fifteenDigits(value);
-    const bool plain = s.exponent > -5 && s.exponent < 15;
-    const std::string body = plain ? plainForm(s) : exponentForm(s);
-    return QString::fromLatin1((value < 0 ? "-" : "") + body);
+    // printf's %.15G, but with '.' whatever the locale's decimal point.
+    std::array<char, 32> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::general, 15);
+    return QString::fromLatin1(buffer.data(), result.ptr - buffer.data()).toUpper();
 }
 
 int32_t fieldNumber(QStringView text) {

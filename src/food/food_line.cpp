@@ -12,7 +12,7 @@ namespace {
 int16_t commaPosition(QStringView text) { return toInt16(int64_t{text.indexOf(u',') + 1}); }
 
 // The count characters from start (0-based); a negative count is an invalid argument.
-QStringView leftPart(QStringView text, qsizetype start, qsizetype count) {
+QStringView charactersFrom(QStringView text, qsizetype start, qsizetype count) {
     if (count < 0) throw RunTimeError(err::kInvalidCall);
     return text.sliced(start, count);
 }
@@ -24,12 +24,12 @@ FoodLine splitFoodLine(QStringView line, LineFault& step, QString& weightText) {
     step = LineFault::CommaTooFar;
     const int16_t p1 = commaPosition(t);
     step = LineFault::NoComma;
-    food.name = trimSpaces(leftPart(t, 0, p1 - 1));
+    food.name = trimSpaces(charactersFrom(t, 0, p1 - 1));
     const QStringView afterFirst = QStringView(t).sliced(p1);
     step = LineFault::CommaTooFar;
     const int16_t p2 = commaPosition(afterFirst);
     step = LineFault::OneComma;
-    food.key = trimSpaces(leftPart(t, p1, p2 - 1));
+    food.key = trimSpaces(charactersFrom(t, p1, p2 - 1));
     step = LineFault::WeightTooFar;
     const int16_t s3 = toInt16(int64_t{p1} + p2 + 1);
     const QStringView rest = s3 - 1 < t.size() ? QStringView(t).sliced(s3 - 1) : QStringView();

@@ -23,7 +23,7 @@ void resetGrid(Grid& grid) {
     // Colours column 1 of whichever row is current now: row 1 at start-up.
     grid.SetCol(tally_grid::kGramCol);
     grid.SetCellBackColor(tally_grid::kGramCellBack);
-    grid.SetRows(2);
+    grid.SetRows(tally_grid::kEmptyRows);
     grid.SetCols(tally_grid::kCols);
     grid.SetFixedCols(0);
     grid.SetFixedRows(1);

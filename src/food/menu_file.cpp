@@ -35,34 +35,39 @@ void openMenuFile(QFile& file) {
     }
 }
 
-int32_t countMenuLines(const QString& path) {
+void forEachMenuLine(const QString& path, const std::function<bool(const QByteArray&)>& visit) {
     QFile file(path);
     openMenuFile(file);
     LineReader reader(file);
     QByteArray line;
+    while (reader.next(line) && visit(line)) {
+    }
+}
+
+int32_t countMenuLines(const QString& path) {
     int32_t count = 0;
-    while (reader.next(line)) {
+    forEachMenuLine(path, [&count](const QByteArray&) {
         if (count == std::numeric_limits<int32_t>::max()) throw RunTimeError(err::kOverflow);
         ++count;
-    }
+        return true;
+    });
     return count;
 }
 
 void parseMenuLines(const QString& path, FoodTable& table) {
-    QFile file(path);
-    openMenuFile(file);
-    LineReader reader(file);
-    const Cp932Codec& codec = cp932();
-    QByteArray bytes;
     const int32_t n = table.m_MenuCount;
-    for (int32_t i = 1; i <= n; ++i) {
-        if (!reader.next(bytes)) throw RunTimeError(err::kInputPastEnd);
-        FoodLine food = parseFoodLine(codec.decode(bytes));
-        if (i > kMaxFoods) continue;
-        table.m_Hinmei[i] = std::move(food.name);
-        table.m_Yomi[i] = std::move(food.key);
-        table.m_UnitGram[i] = food.unitGram;
-    }
+    int32_t i = 0;
+    if (n > 0)
+        forEachMenuLine(path, [&](const QByteArray& bytes) {
+            FoodLine food = parseFoodLine(cp932().decode(bytes));
+            if (++i <= kMaxFoods) {
+                table.m_Hinmei[i] = std::move(food.name);
+                table.m_Yomi[i] = std::move(food.key);
+                table.m_UnitGram[i] = food.unitGram;
+            }
+            return i < n;
+        });
+    if (i < n) throw RunTimeError(err::kInputPastEnd);
 }
 
 }  // namespace morvi

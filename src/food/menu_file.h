@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QString>
 #include <cstdint>
+#include <functional>
 
 namespace morvi {
 
@@ -17,6 +18,10 @@ QString menuPath(const QString& appDir);
 // Opens file for reading. Errors: 53 missing, 76 a directory on the path missing, 75 not a
 // readable file.
 void openMenuFile(QFile& file);
+
+// Calls visit with each line of the file in turn, without its end, while visit returns true.
+// Errors: the open errors above, 57 a failed read.
+void forEachMenuLine(const QString& path, const std::function<bool(const QByteArray&)>& visit);
 
 // Number of lines in the file. Errors: 53 missing, 76 a directory on the path missing, 75 not a
 // readable file, 57 a failed read, 6 more lines than a 32-bit count holds.

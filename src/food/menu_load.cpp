@@ -41,14 +41,16 @@ void sortTable(FoodTable& table) {
 
 bool Menu_Load(Form& form, const QString& appDir) {
     return withErrorBranch(form.desktop, OnError::DefaultPointerReport, [&] {
-        const QString path = menuPath(appDir);
-        FoodTable& table = form.food;
-        sizeTable(table, countMenuLines(path));
-        form.desktop.DoEvents();
-        parseMenuLines(path, table);
-        sortTable(table);
+        readFoodTable(menuPath(appDir), form.food, [&] { form.desktop.DoEvents(); });
         form.desktop.SetMousePointer(pointer::kDefault);
     });
+}
+
+void readFoodTable(const QString& path, FoodTable& table, const std::function<void()>& afterCount) {
+    sizeTable(table, countMenuLines(path));
+    afterCount();
+    parseMenuLines(path, table);
+    sortTable(table);
 }
 
 }  // namespace morvi

@@ -5,14 +5,13 @@
 #include "base/trim.h"
 #include "food/food_line.h"
 #include "food/key_order.h"
-#include "food/line_reader.h"
 #include "food/menu_file.h"
+#include "food/menu_load.h"
 #include "menu_tool/list_encoding.h"
 #include "print/m_morvi.h"
 #include "print/print_layout.h"
 #include "tally/add_item.h"
 
-#include <QFile>
 #include <QHash>
 #include <QStringList>
 #include <algorithm>
@@ -176,16 +175,11 @@ void warnAboutEqualKeys(MenuCheck& check, const std::vector<ReadFood>& foods) {
 
 // Every line as the loader's parsing pass judges it: the foods it accepts, a finding for the rest.
 std::vector<ReadFood> readLines(const QString& path, MenuCheck& check, FileSniffer& sniffer) {
-    QFile file(path);
-    openMenuFile(file);
-    LineReader reader(file);
-    const Cp932Codec& codec = cp932();
     std::vector<ReadFood> foods;
-    QByteArray bytes;
-    while (reader.next(bytes)) {
+    forEachMenuLine(path, [&](const QByteArray& bytes) {
         const qint64 number = ++check.lines;
         sniffer.look(number, bytes);
-        const QString line = codec.decode(bytes);
+        const QString line = cp932().decode(bytes);
         LineVerdict v = judgeFoodLine(line);
         if (v.error == err::kNone) {
             foods.push_back({number, std::move(v.food), line.contains(QChar(0xFFFD))});
@@ -193,17 +187,28 @@ std::vector<ReadFood> readLines(const QString& path, MenuCheck& check, FileSniff
             check.findings.push_back({number, v.error, lineErrorDetail(line, v)});
             ++check.errors;
         }
-    }
+        return true;
+    });
     return foods;
 }
 
-// Menu_Load's own order of failures: the count, then the first bad line, then the sort.
-void settleVerdict(MenuCheck& check) {
-    const bool countOverflows = check.lines > std::numeric_limits<int32_t>::max();
-    if (!check.findings.empty() && !countOverflows) {
-        check.verdict = check.findings.front().error;
-        check.verdictLine = check.findings.front().line;
+// The error Menu_Load stops with on this file, 0 when it loads it.
+int32_t loaderVerdict(const QString& path) {
+    try {
+        FoodTable table;
+        readFoodTable(path, table, [] {});
+    } catch (const RunTimeError& e) {
+        return e.number();
     }
+    return err::kNone;
+}
+
+// The loader's verdict, on the first refused line when it stopped there; the cap as a finding.
+void settleVerdict(MenuCheck& check, const QString& path) {
+    check.verdict = loaderVerdict(path);
+    const bool stoppedOnALine =
+        !check.findings.empty() && check.findings.front().error == check.verdict;
+    if (stoppedOnALine) check.verdictLine = check.findings.front().line;
     if (check.lines > kMaxFoods) {
         check.findings.push_back(
             {0, err::kOverflow,
@@ -211,7 +216,6 @@ void settleVerdict(MenuCheck& check) {
                  .arg(check.lines)
                  .arg(kMaxFoods)});
         ++check.errors;
-        if (check.verdictLine == 0) check.verdict = err::kOverflow;
     }
 }
 
@@ -238,7 +242,7 @@ MenuCheck checkMenuFile(const QString& path) {
         return check;
     }
     check.foods = static_cast<qint64>(foods.size());
-    settleVerdict(check);
+    settleVerdict(check, path);
     check.notice = sniffer.notice(check.lines);
     if (!check.notice.isEmpty()) {
         std::erase_if(check.findings, [](const Finding& f) { return f.line != 0; });

@@ -3,7 +3,6 @@
 #include "base/trim.h"
 #include "print/pdf_file.h"
 #include "print/print_layout.h"
-#include "ui/error_frame.h"
 #include "ui/tally_grid.h"
 
 #include <QDate>
@@ -18,20 +17,22 @@ using tally_grid::kKcalCol;
 using tally_grid::kNameCol;
 
 // The hourglass for the life of one print or save; the default pointer again however it ends.
-class HourglassWhilePrinting {
+class HourglassWhileOutput {
   public:
-    explicit HourglassWhilePrinting(Desktop& desktop) : desktop_(desktop) {
+    explicit HourglassWhileOutput(Desktop& desktop) : desktop_(desktop) {
         desktop_.SetMousePointer(pointer::kHourglass);
     }
-    ~HourglassWhilePrinting() { desktop_.SetMousePointer(pointer::kDefault); }
-    HourglassWhilePrinting(const HourglassWhilePrinting&) = delete;
-    HourglassWhilePrinting& operator=(const HourglassWhilePrinting&) = delete;
+    ~HourglassWhileOutput() { desktop_.SetMousePointer(pointer::kDefault); }
+    HourglassWhileOutput(const HourglassWhileOutput&) = delete;
+    HourglassWhileOutput& operator=(const HourglassWhileOutput&) = delete;
 
   private:
     Desktop& desktop_;
 };
 
-bool tallyIsEmpty(Grid& grid) { return grid.Rows() == 2 && trimSpaces(grid.Text()).isEmpty(); }
+bool tallyIsEmpty(Grid& grid) {
+    return grid.Rows() == tally_grid::kEmptyRows && trimSpaces(grid.Text()).isEmpty();
+}
 
 QString cellText(Grid& grid, int col) {
     grid.SetCol(col);
@@ -58,7 +59,7 @@ PrintTotals readTotals(const Controls& ui) {
 }
 
 // Says so when the tally has no line; the current cell is left on row 1, column 0.
-bool nothingToPrint(Form& form) {
+bool warnIfNothingToPrint(Form& form) {
     Grid& grid = form.ui.grd_Hyo;
     grid.SetCol(kNameCol);
     grid.SetRow(1);
@@ -81,20 +82,18 @@ QString proposedPdfPath() {
 }  // namespace
 
 void g_print_Click(Form& form, Printer& printer) {
-    if (nothingToPrint(form)) return;
-    const HourglassWhilePrinting hourglass(form.desktop);
+    if (warnIfNothingToPrint(form)) return;
+    const HourglassWhileOutput hourglass(form.desktop);
     printer.printLines(printedTally(form));
 }
 
 void g_pdf_Click(Form& form, Printer& printer) {
-    withErrorBranch(form.desktop, OnError::Report, [&] {
-        if (nothingToPrint(form)) return;
-        const QString path = form.desktop.GetSaveFileName(
-            QStringLiteral("PDFに保存"), proposedPdfPath(), QStringLiteral("PDF (*.pdf)"));
-        if (path.isEmpty()) return;
-        const HourglassWhilePrinting hourglass(form.desktop);
-        savePdfFile(path, printer.pdfDocument(printedTally(form)));
-    });
+    if (warnIfNothingToPrint(form)) return;
+    const QString path = form.desktop.GetSaveFileName(title::kSavePdf, proposedPdfPath(),
+                                                      QStringLiteral("PDF (*.pdf)"));
+    if (path.isEmpty()) return;
+    const HourglassWhileOutput hourglass(form.desktop);
+    savePdfFile(path, printer.pdfDocument(printedTally(form)));
 }
 
 }  // namespace morvi

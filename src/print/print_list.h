@@ -9,8 +9,8 @@ namespace morvi {
 void g_print_Click(Form& form, Printer& printer);
 
 // The save-as-PDF menu item: the very pages the printer would get, written to a file the user
-// picks, or the same word as printing when there is nothing. A failure is reported and the tally
-// stays as it was.
+// picks, or the same word as printing when there is nothing. A failure raises its error and
+// leaves the tally as it was.
 void g_pdf_Click(Form& form, Printer& printer);
 
 }  // namespace morvi

@@ -5,8 +5,6 @@
 
 #include <QBuffer>
 #include <QFontMetricsF>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -24,7 +22,7 @@ void require(bool ok) {
 }  // namespace
 
 void setUpPage(QPrinter& printer) {
-    printer.setCopyCount(1);
+    printer.setCopyCount(sheet::kCopies);
     printer.setFullPage(false);
 }
 
@@ -37,8 +35,8 @@ QFont DefaultPrinter::printFont() {
 }
 
 void DefaultPrinter::paintPages(QPagedPaintDevice& device, const QStringList& lines) {
-    device.setPageSize(QPageSize(QPageSize::A4));
-    device.setPageOrientation(QPageLayout::Portrait);
+    device.setPageSize(QPageSize(sheet::kSize));
+    device.setPageOrientation(sheet::kOrientation);
     QPainter painter;
     require(painter.begin(&device));
     painter.setFont(printFont());

@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
 #include <QTableWidget>
 #include <map>
 
@@ -27,20 +29,10 @@ QStringList familiesFor(const QString& family) {
     return {family};
 }
 
-Qt::Alignment alignmentOf(TextAlign align) {
-    switch (align) {
-        case TextAlign::Centre:
-            return Qt::AlignHCenter;
-        case TextAlign::Right:
-            return Qt::AlignRight;
-        default:
-            return Qt::AlignLeft;
-    }
-}
-
 void styleLabel(QLabel* label, const ControlLayout& row) {
     label->setText(text(row.caption));
-    label->setAlignment(alignmentOf(row.align) | Qt::AlignTop);
+    label->setAlignment((alignmentFromCode(row.alignment) & Qt::AlignHorizontal_Mask) |
+                        Qt::AlignTop);
     if (row.border) {
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setLineWidth(1);
@@ -112,6 +104,18 @@ QFont fontOf(const Typeface& face) {
     font.setWeight(face.bold ? QFont::Bold : QFont::Normal);
     font.setItalic(false);
     return font;
+}
+
+void setUpWindow(QWidget* window, const FormLayout& layout) {
+    window->setObjectName(QLatin1String(layout.name));
+    window->setWindowTitle(text(layout.title));
+    window->setWindowIcon(programIcon());
+    window->setFont(fontOf(layout.font));
+}
+
+void centreOnScreen(QWidget* window) {
+    window->setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->size(),
+                                            window->screen()->availableGeometry()));
 }
 
 QSize clientSize(const FormLayout& layout) {

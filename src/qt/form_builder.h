@@ -13,6 +13,10 @@ namespace morvi {
 
 // The layout's font, or the Debian font that stands in for it where it is not installed.
 QFont fontOf(const Typeface& face);
+// The window's name, title, icon and font from its layout.
+void setUpWindow(QWidget* window, const FormLayout& layout);
+// Places the window in the middle of its screen's available area.
+void centreOnScreen(QWidget* window);
 // The client area of the form, in pixels.
 QSize clientSize(const FormLayout& layout);
 // Creates the layout's controls on the client area, each named as in the layout, and chains the

@@ -6,7 +6,6 @@
 #include "qt/form_builder.h"
 #include "qt/key_ascii.h"
 #include "qt/picker_search.h"
-#include "qt/program_icon.h"
 #include "qt/units.h"
 #include "qt/version_menu.h"
 #include "tally/add_item.h"
@@ -23,7 +22,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QShortcut>
 #include <QTableWidget>
 #include <QValidator>
@@ -53,10 +51,7 @@ bool focusMoved(const QEvent& event) {
 
 Frm_Morvi::Frm_Morvi(Desktop& desktop, Printer& printer) : desktop_(desktop), printer_(printer) {
     const FormLayout& layout = kMainWindowLayout;
-    setObjectName(QLatin1String(layout.name));
-    setWindowTitle(QString::fromUtf16(layout.title));
-    setWindowIcon(programIcon());
-    setFont(fontOf(layout.font));
+    setUpWindow(this, layout);
     setCentralWidget(new QWidget(this));
     buildControls(centralWidget(), layout);
     buildMenus(menuBar(), layout);
@@ -149,15 +144,10 @@ void Frm_Morvi::connectEvents() {
 
 void Frm_Morvi::load(std::function<bool()> prevInstance, const QString& appPath) {
     const StartUp startUp{std::move(prevInstance), appPath, [this] {
-                              centreOnScreen();
+                              centreOnScreen(this);
                               show();
                           }};
     dispatch([&] { Form_Load(*form_, startUp); });
-}
-
-void Frm_Morvi::centreOnScreen() {
-    const QRect screen = this->screen()->availableGeometry();
-    move(screen.center() - QPoint(width() / 2, height() / 2));
 }
 
 // The handlers with a branch of their own report their errors themselves; an error leaving one

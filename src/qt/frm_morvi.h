@@ -39,7 +39,6 @@ class Frm_Morvi : public QMainWindow {
     void findControls();
     void setUpControls();
     void connectEvents();
-    void centreOnScreen();
     void switchToOrFromLines();
     bool filterGridKey(const QKeyEvent& event);
 

@@ -1,14 +1,10 @@
 #include "qt/frm_ver.h"
 
 #include "qt/form_builder.h"
-#include "qt/program_icon.h"
 #include "ui/layouts.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPushButton>
-#include <QScreen>
-#include <QStyle>
 
 namespace morvi {
 
@@ -16,17 +12,13 @@ Frm_Ver::Frm_Ver()
     : QDialog(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
     const FormLayout& layout = kVersionDialogLayout;
-    setObjectName(QLatin1String(layout.name));
-    setWindowTitle(QString::fromUtf16(layout.title));
-    setWindowIcon(programIcon());
-    setFont(fontOf(layout.font));
+    setUpWindow(this, layout);
     setAttribute(Qt::WA_DeleteOnClose);
     // The program ends when none of its windows remains open, this one included; Qt would
     // leave a tool window out of that count.
     setAttribute(Qt::WA_QuitOnClose, true);
     setFixedSize(clientSize(layout));
-    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
-                                    QGuiApplication::primaryScreen()->availableGeometry()));
+    centreOnScreen(this);
     buildControls(this, layout);
     auto* cmd_ok = findControl<QPushButton>(this, "cmd_ok");
     // The notice label overlaps the button's top edge; the button stays clickable above it.

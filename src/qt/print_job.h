@@ -7,7 +7,7 @@ class QPrinterInfo;
 
 namespace morvi {
 
-// One copy, the printable area only.
+// The sheet's copies, on the printable area only.
 void setUpPage(QPrinter& printer);
 
 // Draws the lines as one job for the target printer and hands it over; error 482 when the job

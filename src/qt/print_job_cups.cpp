@@ -18,9 +18,13 @@ namespace {
 // the queue refuses it.
 void submit(const QString& printerName, const QString& documentPath) {
     cups_option_t* options = nullptr;
-    int count = cupsAddOption("media", "A4", 0, &options);
-    count = cupsAddOption("orientation-requested", "3", count, &options);
-    count = cupsAddOption("copies", "1", count, &options);
+    // The queue's own defaults might differ from the sheet the document was drawn on.
+    const QByteArray media = QPageSize::key(sheet::kSize).toLatin1();
+    const char* orientation = sheet::kOrientation == QPageLayout::Portrait ? "3" : "4";
+    const QByteArray copies = QByteArray::number(sheet::kCopies);
+    int count = cupsAddOption("media", media.constData(), 0, &options);
+    count = cupsAddOption("orientation-requested", orientation, count, &options);
+    count = cupsAddOption("copies", copies.constData(), count, &options);
     const int job = cupsPrintFile(printerName.toLocal8Bit().constData(),
                                   QFile::encodeName(documentPath).constData(),
                                   title::kApp.toUtf8().constData(), count, options);

@@ -2,6 +2,7 @@
 
 #include "base/run_time_error.h"
 #include "qt/units.h"
+#include "ui/tally_grid.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -170,8 +171,8 @@ QtGrid::QtGrid(QTableWidget* table) : table_(table) {
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_->verticalHeader()->setDefaultSectionSize(pixelsFromTwips(kGridRowHeightTwips));
     lookOfTheGrid(table_);
-    SetCols(3);
-    SetRows(2);
+    SetCols(tally_grid::kCols);
+    SetRows(tally_grid::kEmptyRows);
 }
 
 int QtGrid::Rows() const { return table_->rowCount() + 1; }

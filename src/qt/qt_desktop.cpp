@@ -57,10 +57,6 @@ class LastClick : public QObject {
 
 namespace {
 
-constexpr int kButtonsMask = 0x0F;
-constexpr int kIconMask = 0x70;
-constexpr int kDefaultButtonMask = 0x300;
-
 // Where the question goes so that its default button lies under the pointer: wholly on the
 // available area and, near an edge, where no part of the other button is under the pointer.
 QPoint questionPosition(const QRect& area, const QSize& box, const QRect& stay, const QRect& other,
@@ -150,7 +146,7 @@ class DesktopMessageBox : public QMessageBox {
 };
 
 QMessageBox::Icon iconOf(int style) {
-    switch (style & kIconMask) {
+    switch (style & style::kIconMask) {
         case style::kCritical:
             return QMessageBox::Critical;
         case style::kQuestion:
@@ -176,14 +172,14 @@ int answerOf(QMessageBox::StandardButton button) {
 }
 
 void addButtons(QMessageBox& box, int style) {
-    if ((style & kButtonsMask) != style::kYesNo) {
+    if ((style & style::kButtonsMask) != style::kYesNo) {
         box.setStandardButtons(QMessageBox::Ok);
         box.setDefaultButton(QMessageBox::Ok);
         box.setEscapeButton(QMessageBox::Ok);
         return;
     }
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-    const bool secondIsDefault = (style & kDefaultButtonMask) == style::kDefaultButton2;
+    const bool secondIsDefault = (style & style::kDefaultButtonMask) == style::kDefaultButton2;
     box.setDefaultButton(secondIsDefault ? QMessageBox::No : QMessageBox::Yes);
 }
 

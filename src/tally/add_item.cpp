@@ -128,6 +128,13 @@ void applyAdd(Form& form, const AddPlan& plan) {
     if (plan.append) ui.lbl_Goukei3.SetCaption(QString::number(plan.nextRow - 1));
 }
 
+// The input warning for an empty field, which then takes the focus.
+void askFor(Desktop& desktop, const QString& prompt, Focusable& field) {
+    desktop.Beep();
+    desktop.MsgBox(prompt, style::kCritical, title::kInputCheck);
+    field.SetFocus();
+}
+
 }  // namespace
 
 void checkUnitWeight(double unitWeight) {
@@ -138,20 +145,10 @@ void cmd_SET_Click(Form& form) {
     Controls& ui = form.ui;
     Desktop& desktop = form.desktop;
     withErrorBranch(desktop, OnError::Report, [&] {
-        if (trimSpaces(ui.cbo_HINMEI.Text()).isEmpty()) {
-            desktop.Beep();
-            desktop.MsgBox(QStringLiteral("品名を入力してください。"), style::kCritical,
-                           title::kInputCheck);
-            ui.cbo_HINMEI.SetFocus();
-            return;
-        }
-        if (trimSpaces(ui.txt_Glam.Text()).isEmpty()) {
-            desktop.Beep();
-            desktop.MsgBox(QStringLiteral("グラムを入力してください。"), style::kCritical,
-                           title::kInputCheck);
-            ui.txt_Glam.SetFocus();
-            return;
-        }
+        if (trimSpaces(ui.cbo_HINMEI.Text()).isEmpty())
+            return askFor(desktop, QStringLiteral("品名を入力してください。"), ui.cbo_HINMEI);
+        if (trimSpaces(ui.txt_Glam.Text()).isEmpty())
+            return askFor(desktop, QStringLiteral("グラムを入力してください。"), ui.txt_Glam);
         DataSet(form);
         ui.cbo_HINMEI.SetFocus();
         desktop.SetMousePointer(pointer::kDefault);

@@ -65,7 +65,7 @@ void applyRemoval(Form& form, const RemovalPlan& plan) {
 
 bool confirmRemoval(Desktop& desktop, const QString& name) {
     return desktop.MsgBox(name + QStringLiteral(" を削除しますか"), style::kDeleteQuestion,
-                          QStringLiteral("行削除確認")) == answer::kYes;
+                          title::kDeleteCheck) == answer::kYes;
 }
 
 // The header row is no line of the tally, nor is a row without a name.
@@ -78,7 +78,7 @@ void removeCurrentLine(Form& form) {
     grid.SetCol(kNameCol);
     const QString name = lineName(grid, grid.Row());
     if (name.isEmpty() || !confirmRemoval(form.desktop, name)) return;
-    if (grid.Row() == 1 && grid.Rows() == 2) {
+    if (grid.Row() == 1 && grid.Rows() == tally_grid::kEmptyRows) {
         Form_Init(form);
         return;
     }

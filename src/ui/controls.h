@@ -18,11 +18,17 @@ inline constexpr int kInformation = 64;
 inline constexpr int kYesNo = 4;
 inline constexpr int kDefaultButton2 = 256;
 inline constexpr int kDeleteQuestion = kYesNo + kQuestion + kDefaultButton2;  // 292
+// Each part of a style, under its mask.
+inline constexpr int kButtonsMask = 0x0F;
+inline constexpr int kIconMask = 0x70;
+inline constexpr int kDefaultButtonMask = 0x300;
 }  // namespace style
-// The titles of the program's message boxes.
+// The titles of the program's message boxes and dialogs.
 namespace title {
 inline const QString kApp = QStringLiteral("Morvi");
 inline const QString kInputCheck = QStringLiteral("入力確認");
+inline const QString kDeleteCheck = QStringLiteral("行削除確認");
+inline const QString kSavePdf = QStringLiteral("PDFに保存");
 }  // namespace title
 namespace answer {
 inline constexpr int kOk = 1;
@@ -38,6 +44,7 @@ inline constexpr int kHourglass = 11;
 
 // Colours are 0x00BBGGRR words.
 using ColorBgr = uint32_t;
+inline constexpr ColorBgr kDarkBlue = 0x00C00000;
 
 class Desktop {
   public:

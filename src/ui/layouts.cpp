@@ -4,7 +4,6 @@ namespace morvi {
 
 namespace {
 
-constexpr ColorBgr kDarkBlue = 0x00C00000;
 constexpr ColorBgr kNavy = 0x00800000;
 constexpr auto kPicker = ControlKind::Picker;
 constexpr auto kTextBox = ControlKind::TextBox;
@@ -12,8 +11,8 @@ constexpr auto kButton = ControlKind::Button;
 constexpr auto kGrid = ControlKind::Grid;
 constexpr auto kLabel = ControlKind::Label;
 constexpr auto kImage = ControlKind::Image;
-constexpr auto kCentre = TextAlign::Centre;
-constexpr auto kRight = TextAlign::Right;
+constexpr int kCentre = align::kCenterCenter;
+constexpr int kRight = align::kRightCenter;
 constexpr std::nullopt_t kOwnFont = std::nullopt;
 
 // name, kind, caption, left, top, width, height, tab index, font, alignment, border, text colour

@@ -12,7 +12,6 @@
 namespace morvi {
 
 enum class ControlKind { Picker, TextBox, Button, Grid, Label, Image };
-enum class TextAlign { Left, Centre, Right };
 
 struct Typeface {
     const char16_t* family;
@@ -29,8 +28,8 @@ struct ControlLayout {
     const char16_t* caption;
     int left, top, width, height;
     int tabIndex;
-    std::optional<Typeface> font = {};  // none: the form's own
-    TextAlign align = TextAlign::Left;
+    std::optional<Typeface> font = {};   // none: the form's own
+    int alignment = align::kLeftCenter;  // across; a label's text stands at its top
     bool border = false;
     std::optional<ColorBgr> textColor = {};  // none: the system's
 };

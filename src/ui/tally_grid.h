@@ -10,8 +10,10 @@ inline constexpr int kNameCol = 0;
 inline constexpr int kGramCol = 1;
 inline constexpr int kKcalCol = 2;
 inline constexpr int kCols = 3;
+// An empty tally: the header row and one blank row.
+inline constexpr int kEmptyRows = 2;
 inline constexpr ColorBgr kGramCellBack = 0x0080FFFF;  // pale yellow
-inline constexpr ColorBgr kHeaderFore = 0x00C00000;    // dark blue
+inline constexpr ColorBgr kHeaderFore = kDarkBlue;
 }  // namespace tally_grid
 
 }  // namespace morvi

@@ -26,7 +26,7 @@ TEST(ErrorReport, IsTheNumberAndItsTextAndMayEndTheProgram) {
     EXPECT_EQ(errorReportText(53),
               u"【ｴﾗｰｺｰﾄﾞ】 : (53)\r\n【ｴﾗｰ内容】 :ファイルが見つかりません。");
     EXPECT_EQ(standardErrorText(1), standardErrorText(1000));
-    testing::FakeDesktop desktop;
+    support::FakeDesktop desktop;
     const auto ends = [&](OnError branch, auto error) {
         try {
             return withErrorBranch(desktop, branch, [&] { throw error; }), desktop.take();
@@ -41,7 +41,7 @@ TEST(ErrorReport, IsTheNumberAndItsTextAndMayEndTheProgram) {
 }
 
 TEST(Usage, IsOneInformationBoxOfSixLinesWithAFullWidthSpaceBeforeA4) {
-    testing::FakeDesktop desktop;
+    support::FakeDesktop desktop;
     p_use_Click(desktop);
     ASSERT_EQ(desktop.log.size(), 1);
     const QString& box = desktop.log[0];
@@ -65,8 +65,8 @@ TEST(Start, ShowsTheFilledWindowOrEndsForASecondCopyOrAListItCannotRead) {
     };
     for (const auto& row : rows) {
         QTemporaryDir dir;
-        testing::FakeWindow w;
-        if (row.menu) testing::writeFile(dir.filePath(u"menu.txt"_s), row.menu);
+        support::FakeWindow w;
+        if (row.menu) support::writeFile(dir.filePath(u"menu.txt"_s), row.menu);
         QString seen;
         try {
             Form_Load(w.form, {[&] { return row.anotherRunning; }, dir.path(),
@@ -91,7 +91,7 @@ class OneCopy : public ::testing::Test {
     void writeLock(qint64 pid) {
         const QString exe = QFileInfo(u"/proc/self/exe"_s).symLinkTarget();
         QFile file(dir.filePath(u"morvi.lock"_s));
-        testing::writeFile(
+        support::writeFile(
             file.fileName(),
             u"%1\n%2\n%3\n"_s.arg(pid).arg(exe, QSysInfo::machineHostName()).toUtf8());
         file.open(QIODevice::ReadOnly);

@@ -24,9 +24,9 @@ std::string n(double v) { return s(QString::number(v, 'g', 17)); }
 // The errno values the rows name.
 const std::map<std::string, int> kErrno = {
     {"EACCES", EACCES}, {"ENOENT", ENOENT}, {"ENOSPC", ENOSPC}, {"EIO", EIO}};
-// The i-th of the space-separated counts of ten-thousandths in x.
-Currency units(const std::string& x, int i = 0) {
-    return Currency::fromTenThousandths(q(x).section(u' ', i, i).toLongLong());
+// The i-th of the space-separated amounts in x.
+Currency amount(const std::string& x, int i) {
+    return Currency::fromDouble(q(x).section(u' ', i, i).toDouble());
 }
 
 const std::map<std::string, Rule> kRules = {
@@ -34,9 +34,8 @@ const std::map<std::string, Rule> kRules = {
     {"int32", [](auto& x) { return std::to_string(toInt32(d(x))); }},
     {"int16", [](auto& x) { return std::to_string(toInt16(int64_t(d(x)))); }},
     {"currency", [](auto& x) { return s(Currency::fromDouble(d(x)).text()); }},
-    {"units", [](auto& x) { return s(units(x).text()); }},
-    {"sum", [](auto& x) { return s((units(x) + units(x, 1)).text()); }},
-    {"difference", [](auto& x) { return s((units(x) - units(x, 1)).text()); }},
+    {"sum", [](auto& x) { return s((amount(x, 0) + amount(x, 1)).text()); }},
+    {"difference", [](auto& x) { return s((amount(x, 0) - amount(x, 1)).text()); }},
     {"leading", [](auto& x) { return n(leadingNumber(q(x))); }},
     {"strict", [](auto& x) { return n(strictNumber(q(x))); }},
     {"general", [](auto& x) { return s(generalNumberText(d(x))); }},
@@ -69,10 +68,9 @@ const Row kRows[] = {
     {"currency", "-12.34565", "-12.3456"},
     {"currency", "0.30000000000000004", "0.3"},
     {"currency", "922337203685477.625", "error 6"},
-    {"units", "1625000", "162.5"},
-    {"units", "-9223372036854775808", "-922337203685477.5808"},
-    {"sum", "9223372036854775807 1", "error 6"},
-    {"difference", "-9223372036854775808 1", "error 6"},
+    {"difference", "-922337203685477 0.5808", "-922337203685477.5808"},
+    {"sum", "922337203685477 922337203685477", "error 6"},
+    {"difference", "-922337203685477 922337203685477", "error 6"},
     {"leading", "- 1 2\t3\n4", "-1234"},
     {"leading", "2d2", "200"},
     {"leading", "12e+", "12"},
@@ -81,9 +79,7 @@ const Row kRows[] = {
     {"leading", "１２", "0"},
     {"strict", " .5 ", "0.5"},
     {"strict", "1,000", "error 13"},
-    {"general", "123456789012345", "123456789012345"},
     {"general", "1e15", "1E+15"},
-    {"general", "1234567890123456789", "1.23456789012346E+18"},
     {"general", "0.000015", "1.5E-05"},
     {"general", "0.6666666666666666", "0.666666666666667"},
     {"general", "inf", "error 6"},
@@ -113,7 +109,7 @@ const Row kRows[] = {
 TEST(ValueRules, EachRowGivesItsText) {
     for (const Row& row : kRows) {
         SCOPED_TRACE(std::string(row.rule) + "(" + row.input + ")");
-        EXPECT_EQ(testing::outcome([&] { return kRules.at(row.rule)(row.input); }), row.expected);
+        EXPECT_EQ(support::outcome([&] { return kRules.at(row.rule)(row.input); }), row.expected);
     }
 }
 

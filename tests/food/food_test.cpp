@@ -21,7 +21,7 @@ namespace morvi {
 namespace {
 
 using namespace Qt::StringLiterals;
-using testing::expand;
+using support::expand;
 
 QString fields(const QString& line) {
     const FoodLine f = parseFoodLine(line);
@@ -55,8 +55,8 @@ QString load(const QString& file) {
     if (file == u"<loop>") QFile::link(menu, menu);
     if (file == u"<fifo>") mkfifo(QFile::encodeName(menu).constData(), 0600);
     if (file == u"<notdir>") appDir = menu;
-    if (!file.startsWith(u'<') || appDir == menu) testing::writeFile(menu, cp932().encode(file));
-    testing::FakeWindow w;
+    if (!file.startsWith(u'<') || appDir == menu) support::writeFile(menu, cp932().encode(file));
+    support::FakeWindow w;
     QStringList foods;
     if (Menu_Load(w.form, appDir)) foods << QString::number(w.form.food.m_MenuCount) + u':';
     for (int32_t i = 1; !foods.isEmpty() && i <= std::min(w.form.food.m_MenuCount, 3); ++i)
@@ -141,7 +141,7 @@ const Row kRows[] = {
 TEST(FoodRules, EachRowGivesItsText) {
     for (const Row& row : kRows) {
         SCOPED_TRACE(QString::fromUtf8(row.input).left(40).toStdString());
-        const QString got = testing::outcome([&] { return row.rule(expand(row.input)); });
+        const QString got = support::outcome([&] { return row.rule(expand(row.input)); });
         const QString expected = expand(row.expected);
         EXPECT_TRUE(got == expected)
             << got.left(80).toStdString() << " is not " << expected.left(80).toStdString();
@@ -157,7 +157,7 @@ TEST(FoodRules, KeyOrderIsTheExchangeLoops) {
             for (QString& key : keys)
                 for (int c = int(rng() % 3); c > 0; --c)
                     key += QChar(char16_t(u'a' + rng() % letters));
-            ASSERT_EQ(exchangeSortOrder(keys), testing::referenceExchangeOrder(keys)) << n;
+            ASSERT_EQ(exchangeSortOrder(keys), support::referenceExchangeOrder(keys)) << n;
         }
     }
 }
@@ -177,21 +177,21 @@ TEST(FoodRules, AFailedReadIsError57) {
     LineReader reader(device);
     QByteArray line;
     ASSERT_TRUE(reader.next(line) && line == "a");
-    EXPECT_EQ(testing::outcome([&] { return std::to_string(reader.next(line)); }), "error 57");
+    EXPECT_EQ(support::outcome([&] { return std::to_string(reader.next(line)); }), "error 57");
 }
 
 // A desktop whose one pump between the two passes empties the file.
-struct ShrinkingDesktop : testing::FakeDesktop {
+struct ShrinkingDesktop : support::FakeDesktop {
     QString path;
-    void DoEvents() override { testing::writeFile(path, {}); }
+    void DoEvents() override { support::writeFile(path, {}); }
 };
 
 TEST(MenuLoad, AFileThatShrinksBetweenThePassesIs62) {
     QTemporaryDir dir;
     ShrinkingDesktop desktop;
     desktop.path = dir.filePath(u"menu.txt"_s);
-    testing::writeFile(desktop.path, "A,a,1\r\n");
-    testing::FakeWindow w;
+    support::writeFile(desktop.path, "A,a,1\r\n");
+    support::FakeWindow w;
     Form form{w.form.ui, desktop, {}, {}};
     Menu_Load(form, dir.path());
     EXPECT_EQ(desktop.take(), u"Pointer 0, error 62");

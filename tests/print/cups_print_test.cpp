@@ -60,7 +60,7 @@ struct KeepingPrinter : DefaultPrinter {
 // the saved file. Then a queue that refuses jobs, and no default printer at all: the print is a
 // failure, not a success.
 TEST_F(CupsPrinting, TheTallyPrintedAndSavedIsTheSameA4PageOrTheFailureIs482) {
-    testing::FakeWindow w;
+    support::FakeWindow w;
     w.holdTwoFoods();
     KeepingPrinter printer;
     g_print_Click(w.form, printer);
@@ -84,7 +84,7 @@ TEST_F(CupsPrinting, TheTallyPrintedAndSavedIsTheSameA4PageOrTheFailureIs482) {
     for (const auto& [refuse, named] : rows) {
         run(refuse ? u"cupsreject"_s : u"cupsaccept"_s, {u"morvi"_s});
         qputenv("LPDEST", named);
-        EXPECT_EQ(testing::outcome(print), u"error 482") << named;
+        EXPECT_EQ(support::outcome(print), u"error 482") << named;
     }
     qunsetenv("LPDEST");
 }

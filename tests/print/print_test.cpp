@@ -6,6 +6,7 @@
 #include "print/print_layout.h"
 #include "print/print_list.h"
 #include "qt/default_printer.h"
+#include "ui/error_frame.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
@@ -54,7 +55,7 @@ struct CapturingPrinter : Printer {
 // default pointer again however it ends (a printer's 482 goes up, a file not saved is reported and
 // the one there kept whole), and the grid, the labels and the counters stay as they were.
 TEST(PrintAndPdfItems, SendTheSheetOrSayThereIsNothingAndLeaveTheTallyAsItWas) {
-    testing::FakeWindow w;
+    support::FakeWindow w;
     CapturingPrinter printer;
     g_print_Click(w.form, printer);
     g_pdf_Click(w.form, printer);
@@ -69,14 +70,14 @@ TEST(PrintAndPdfItems, SendTheSheetOrSayThereIsNothingAndLeaveTheTallyAsItWas) {
     const auto before = tally();
     g_print_Click(w.form, printer);
     printer.failWith = err::kPrinterError;
-    EXPECT_EQ(testing::outcome([&] { return g_print_Click(w.form, printer), QString(); }),
+    EXPECT_EQ(support::outcome([&] { return g_print_Click(w.form, printer), QString(); }),
               u"error 482");
     EXPECT_EQ(printer.printed, kWorkedExample);
     EXPECT_EQ(w.desktop.take(), u"Pointer 11, Pointer 0, Pointer 11, Pointer 0");
     EXPECT_EQ(tally(), before);
     QTemporaryDir dir;
     const QString kept = dir.filePath(u"kept.pdf"_s);
-    ASSERT_TRUE(testing::writeFile(kept, "old"));
+    ASSERT_TRUE(support::writeFile(kept, "old"));
     const std::tuple<QString, const char*, QByteArray> rows[] = {
         {QString(), "", "old"},
         {kept + u"/new.pdf"_s, ", Pointer 11, Pointer 0, error 76", "old"},
@@ -84,7 +85,7 @@ TEST(PrintAndPdfItems, SendTheSheetOrSayThereIsNothingAndLeaveTheTallyAsItWas) {
     };
     for (const auto& [path, after, content] : rows) {
         w.desktop.saveAs = path;
-        g_pdf_Click(w.form, printer);
+        withErrorBranch(w.desktop, OnError::Report, [&] { g_pdf_Click(w.form, printer); });
         EXPECT_EQ(w.desktop.take(), u"PDFに保存 PDF (*.pdf): Morvi_########.pdf"_s + after);
         QFile file(kept);
         EXPECT_EQ(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(), content);
@@ -94,7 +95,7 @@ TEST(PrintAndPdfItems, SendTheSheetOrSayThereIsNothingAndLeaveTheTallyAsItWas) {
     }
     // A lone food is something to print: the printer is reached.
     w.grd_Hyo.cells.pop_back();
-    EXPECT_EQ(testing::outcome([&] { return g_print_Click(w.form, printer), QString(); }),
+    EXPECT_EQ(support::outcome([&] { return g_print_Click(w.form, printer), QString(); }),
               u"error 482");
 }
 
@@ -115,8 +116,8 @@ struct OnePageDocument : QPdfWriter, QPaintEngine {
 // A write cut short, as on a full disk, is error 57 and leaves the file there whole and alone.
 TEST(PdfFile, AWriteCutShortLeavesTheOldFileWhole) {
     QTemporaryDir dir;
-    ASSERT_TRUE(testing::writeFile(dir.filePath(u"kept.pdf"_s), "old"));
-    EXPECT_EQ(testing::outcomeWithFilesUnder(50000,
+    ASSERT_TRUE(support::writeFile(dir.filePath(u"kept.pdf"_s), "old"));
+    EXPECT_EQ(support::outcomeWithFilesUnder(50000,
                                              [&] {
                                                  return savePdfFile(dir.filePath(u"kept.pdf"_s),
                                                                     QByteArray(100000, '%')),
@@ -124,14 +125,14 @@ TEST(PdfFile, AWriteCutShortLeavesTheOldFileWhole) {
                                              }),
               u"error 57");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{u"kept.pdf"_s});
-    EXPECT_EQ(testing::readFile(dir.filePath(u"kept.pdf"_s)), "old");
+    EXPECT_EQ(support::readFile(dir.filePath(u"kept.pdf"_s)), "old");
 }
 
 TEST(PrintPages, ALongListNeedsASecondPageAndARefusedPageIs482) {
     OnePageDocument document;
     const QStringList lines(100, u"line"_s);
     EXPECT_EQ(
-        testing::outcome([&] { return DefaultPrinter::paintPages(document, lines), QString(); }),
+        support::outcome([&] { return DefaultPrinter::paintPages(document, lines), QString(); }),
         u"error 482");
     EXPECT_GT(document.lines, 40);
     EXPECT_LT(document.lines, 100);

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-namespace morvi::testing {
+namespace morvi::support {
 
 // The exchange loop written out plainly over entries 1..m_MenuCount, as the oracle for the fast
 // order and the baseline of the benchmarks: every entry from i on with a smaller key is swapped
@@ -38,4 +38,4 @@ inline std::vector<int> referenceExchangeOrder(const std::vector<QString>& keys)
     return {table.m_UnitGram.begin() + 1, table.m_UnitGram.end()};
 }
 
-}  // namespace morvi::testing
+}  // namespace morvi::support

@@ -16,7 +16,7 @@
 
 #include <sys/resource.h>
 
-namespace morvi::testing {
+namespace morvi::support {
 
 // The text with each "x{3}" written out as "xxx" and each "(ab){2}" as "abab".
 inline QString expand(const char* text) {
@@ -214,4 +214,4 @@ struct FakeWindow {
     }
 };
 
-}  // namespace morvi::testing
+}  // namespace morvi::support

@@ -12,7 +12,7 @@
 namespace morvi {
 namespace {
 
-struct Tally : ::testing::Test, testing::FakeWindow {
+struct Tally : ::testing::Test, support::FakeWindow {
     void SetUp() override {
         const std::pair<const char*, int32_t> foods[] = {
             {"P", 250},        {"Q", 30}, {"R", 160}, {"150", 100}, {"\u3000S", 80},

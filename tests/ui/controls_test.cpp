@@ -16,7 +16,7 @@ namespace {
 using namespace Qt::StringLiterals;
 
 // The fake has no table to show.
-struct FakeGrid : testing::FakeGrid {
+struct FakeGrid : support::FakeGrid {
     explicit FakeGrid(QTableWidget*) {}
 };
 
@@ -56,7 +56,7 @@ TYPED_TEST(GridContract, RowsColumnsTextsAndTheCurrentCell) {
         {[&] { g.SetRow(2); }, "error 5"},
     };
     for (const auto& [act, expected] : steps)
-        EXPECT_EQ(testing::outcome([&] { return act(), cells(); }).toStdString(), expected);
+        EXPECT_EQ(support::outcome([&] { return act(), cells(); }).toStdString(), expected);
 }
 
 TEST(KeyCodes, EachKeyTypesTheCodesTheHandlersSee) {

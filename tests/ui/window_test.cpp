@@ -34,7 +34,7 @@ class Window : public ::testing::Test {
 
     void SetUp() override {
         ASSERT_TRUE(
-            testing::writeFile(dir.filePath("menu.txt"),
+            support::writeFile(dir.filePath("menu.txt"),
                                cp932().encode(u"P,ぱん,250\r\nR,りんご,160\r\nQ,ぴーまん,30")));
         window.load([] { return false; }, dir.path());
         window.activateWindow();
@@ -90,7 +90,7 @@ class Window : public ::testing::Test {
             .toStdString();
     }
 };
-using MainWindow = Window<testing::FakeDesktop>;
+using MainWindow = Window<support::FakeDesktop>;
 // Its message boxes are the real, modal ones.
 using OnTheWindow = Window<QtDesktop>;
 
