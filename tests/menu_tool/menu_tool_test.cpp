@@ -3,6 +3,7 @@
 #include "base/cp932.h"
 #include "fake_controls.h"
 #include "food/menu_load.h"
+#include "menu_tool/check_report.h"
 #include "menu_tool/menu_check.h"
 #include "menu_tool/menu_convert.h"
 
@@ -77,6 +78,12 @@ TEST_F(MenuTool, CheckSaysWhatIsWrongWithEachLineAndAgreesWithMorvi) {
 TEST_F(MenuTool, CheckAgreesWithMorviAtTheTableLimit) {
     for (const char* list : {"(F,k,1\r\n){32766}F,k,x", "(F,k,1\r\n){32767}"})
         check(cp932().encode(testing::expand(list)));
+}
+
+TEST_F(MenuTool, CheckExitsZeroWhenMorviLoadsTheListOneWhenItStopsTwoWhenUnreadable) {
+    ASSERT_TRUE(testing::writeFile(u"ok"_s, "P,p,1") && testing::writeFile(u"bad"_s, "P"));
+    for (const auto& [file, status] : {std::pair{"ok", 0}, {"bad", 1}, {"none", 2}})
+        EXPECT_EQ(checkExitStatus(checkMenuFile(QString::fromUtf8(file))), status) << file;
 }
 
 TEST_F(MenuTool, ConvertWritesCodePage932WithCrLfOrRefusesWithoutWriting) {
