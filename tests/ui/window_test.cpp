@@ -201,6 +201,27 @@ TEST_F(MainWindow, TheMenusPrintHelpShowTheVersionAndEndTheProgram) {
     EXPECT_TRUE(window.ended() && window.exitStatus() == 0);
 }
 
+// The design's twips at 96 dpi, 15 to a pixel: the client areas 4740 × 3570 and 3480 × 1365, the
+// grid at 120, 840 sized 4530 × 1875 with columns of 2000, 1000 and 1192, "END" at 3600, 3120
+// sized 975 × 375, "OK" at 2400, 960 sized 855 × 300.
+TEST_F(MainWindow, EachWindowAndGridColumnHasTheDesignsSizeAt96Dpi) {
+    trigger(u"バージョン情報(&V)"_s);
+    Frm_Ver* version = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* dialog = qobject_cast<Frm_Ver*>(w); dialog && dialog->isVisible())
+            version = dialog;
+    ASSERT_NE(version, nullptr);
+    QStringList seen;
+    for (QWidget* w : std::initializer_list<QWidget*>{window.centralWidget(), grid, find("cmd_End"),
+                                                      version, version->findChild<QPushButton*>()})
+        seen << u"%1,%2 %3x%4"_s.arg(w->x()).arg(w->y()).arg(w->width()).arg(w->height());
+    for (int c = 0; c < 3; ++c) seen << QString::number(grid->columnWidth(c));
+    seen[0] = seen[0].section(u' ', 1), seen[3] = seen[3].section(u' ', 1);  // placed elsewhere
+    EXPECT_EQ(seen.join(u" | "_s).toStdString(),
+              "316x238 | 8,56 302x125 | 240,208 65x25 | 232x91 | 160,64 57x20 | 133 | 67 | 79");
+    version->close();
+}
+
 TEST_F(MainWindow, TabAndShiftTabLeaveTheGridForTheNeighboursInTheTabOrder) {
     for (const auto& [key, next] :
          {std::pair{Qt::Key_Tab, "cbo_HINMEI"}, {Qt::Key_Backtab, "cmd_End"}}) {
