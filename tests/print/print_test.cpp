@@ -8,6 +8,7 @@
 #include "qt/default_printer.h"
 
 #include <gtest/gtest.h>
+#include <QDate>
 #include <QDir>
 #include <QFontMetricsF>
 #include <QPaintEngine>
@@ -40,22 +41,12 @@ TEST(PrintedLines, ColumnsCountCodePage932BytesAndAWiderTextIsPrintedWhole) {
     }
 }
 
-struct CapturingPrinter : Printer {
-    QStringList printed;
-    int32_t failWith = 0;
-    void printLines(const QStringList& lines) override {
-        if (failWith) throw RunTimeError(failWith);
-        printed = lines;
-    }
-    QByteArray pdfDocument(const QStringList& lines) override { return lines.join(u'\n').toUtf8(); }
-};
-
 // Print and Save as PDF: a word for an empty tally; else the sheet under the hourglass and the
 // default pointer again however it ends (a printer's 482 goes up, a file not saved is reported and
 // the one there kept whole), and the grid, the labels and the counters stay as they were.
 TEST(PrintAndPdfItems, SendTheSheetOrSayThereIsNothingAndLeaveTheTallyAsItWas) {
     testing::FakeWindow w;
-    CapturingPrinter printer;
+    testing::FakePrinter printer;
     g_print_Click(w.form, printer);
     g_pdf_Click(w.form, printer);
     EXPECT_EQ(w.desktop.take(),
@@ -96,6 +87,21 @@ TEST(PrintAndPdfItems, SendTheSheetOrSayThereIsNothingAndLeaveTheTallyAsItWas) {
     w.grd_Hyo.cells.pop_back();
     EXPECT_EQ(testing::outcome([&] { return g_print_Click(w.form, printer), QString(); }),
               u"error 482");
+}
+
+// Today's sheet in the documents folder, or in the home folder where there is none.
+TEST(PdfItem, ProposesTodaysSheetInDocumentsElseHome) {
+    QTemporaryDir home;
+    qputenv("HOME", home.path().toUtf8()), qunsetenv("XDG_CONFIG_HOME");
+    testing::FakeWindow w;
+    w.holdTwoFoods();
+    testing::FakePrinter printer;
+    for (const char* folder : {"~", "~/Documents"}) {
+        QDir(home.path()).mkdir(QString::fromUtf8(folder).mid(2));
+        g_pdf_Click(w.form, printer);
+        EXPECT_EQ(w.desktop.proposed.replace(home.path(), u"~"_s),
+                  u"%1/Morvi_%2.pdf"_s.arg(folder, QDate::currentDate().toString(u"yyyyMMdd")));
+    }
 }
 
 // An A4 document that counts the lines drawn and refuses its second page.

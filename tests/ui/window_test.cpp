@@ -15,23 +15,19 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-struct FailingPrinter : Printer {
-    void printLines(const QStringList&) override { throw RunTimeError(err::kPrinterError); }
-    QByteArray pdfDocument(const QStringList&) override { throw RunTimeError(err::kPrinterError); }
-};
-
 template <class TheDesktop>
 class Window : public ::testing::Test {
   protected:
     QTemporaryDir dir;
     TheDesktop desktop;
-    FailingPrinter printer;
+    testing::FakePrinter printer;
     Frm_Morvi window{desktop, printer};
     QComboBox* picker = find<QComboBox>("cbo_HINMEI");
     QLineEdit* field = find<QLineEdit>("txt_Glam");
     QTableWidget* grid = find<QTableWidget>("grd_Hyo");
 
     void SetUp() override {
+        printer.failWith = err::kPrinterError;
         ASSERT_TRUE(testing::writeFile(dir.filePath("menu.txt"), "P,p,250\r\nR,r,160\r\nQ,q,30"));
         window.load([] { return false; }, dir.path());
         window.activateWindow();
