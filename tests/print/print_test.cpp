@@ -65,20 +65,24 @@ TEST(PrintAndPdfItems, SendTheSheetOrSayThereIsNothingAndLeaveTheTallyAsItWas) {
     EXPECT_EQ(printer.printed, kWorkedExample);
     EXPECT_EQ(w.desktop.take(), u"Pointer 11, Pointer 0, Pointer 11, Pointer 0");
     EXPECT_EQ(tally(), before);
-    QTemporaryDir dir;
+    QTemporaryDir dir, home;
     const QString kept = dir.filePath(u"kept.pdf"_s);
     ASSERT_TRUE(testing::writeFile(kept, "old"));
-    const std::tuple<QString, const char*, QByteArray> rows[] = {
-        {QString(), "", "old"},
-        {kept + u"/new.pdf"_s, ", Pointer 11, Pointer 0, error 76", "old"},
-        {kept, ", Pointer 11, Pointer 0", kWorkedExample.join(u'\n').toUtf8()},
+    // Today's sheet is proposed in the home folder until it has a Documents folder.
+    qputenv("HOME", home.path().toUtf8()), qunsetenv("XDG_CONFIG_HOME");
+    const std::tuple<QString, const char*, QByteArray, const char*> rows[] = {
+        {QString(), "", "old", "~"},
+        {kept + u"/new.pdf"_s, ", Pointer 11, Pointer 0, error 76", "old", "~/Documents"},
+        {kept, ", Pointer 11, Pointer 0", kWorkedExample.join(u'\n').toUtf8(), "~/Documents"},
     };
-    for (const auto& [path, after, content] : rows) {
+    for (const auto& [path, after, content, folder] : rows) {
         w.desktop.saveAs = path;
         g_pdf_Click(w.form, printer);
         EXPECT_EQ(w.desktop.take(), u"PDFに保存 PDF (*.pdf): Morvi_########.pdf"_s + after);
-        QFile file(kept);
-        EXPECT_EQ(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(), content);
+        EXPECT_EQ(w.desktop.proposed.replace(home.path(), u"~"_s),
+                  u"%1/Morvi_%2.pdf"_s.arg(folder, QDate::currentDate().toString(u"yyyyMMdd")));
+        QDir(home.path()).mkdir(u"Documents"_s);
+        EXPECT_EQ(testing::readFile(kept), content);
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
                   QStringList{u"kept.pdf"_s});
         EXPECT_EQ(tally(), before);
@@ -87,21 +91,6 @@ TEST(PrintAndPdfItems, SendTheSheetOrSayThereIsNothingAndLeaveTheTallyAsItWas) {
     w.grd_Hyo.cells.pop_back();
     EXPECT_EQ(testing::outcome([&] { return g_print_Click(w.form, printer), QString(); }),
               u"error 482");
-}
-
-// Today's sheet in the documents folder, or in the home folder where there is none.
-TEST(PdfItem, ProposesTodaysSheetInDocumentsElseHome) {
-    QTemporaryDir home;
-    qputenv("HOME", home.path().toUtf8()), qunsetenv("XDG_CONFIG_HOME");
-    testing::FakeWindow w;
-    w.holdTwoFoods();
-    testing::FakePrinter printer;
-    for (const char* folder : {"~", "~/Documents"}) {
-        QDir(home.path()).mkdir(QString::fromUtf8(folder).mid(2));
-        g_pdf_Click(w.form, printer);
-        EXPECT_EQ(w.desktop.proposed.replace(home.path(), u"~"_s),
-                  u"%1/Morvi_%2.pdf"_s.arg(folder, QDate::currentDate().toString(u"yyyyMMdd")));
-    }
 }
 
 // An A4 document that counts the lines drawn and refuses its second page.

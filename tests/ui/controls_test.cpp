@@ -149,19 +149,17 @@ TEST(Desktop, TheSaveDialogSavesUnderAPdfNameAndAsksBeforeReplacing) {
     };
     for (const auto& [typed, answer, expected] : rows) {
         QString asked;
-        QTimer question;
-        question.callOnTimeout([&, answer] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
-                asked = box->text().remove(u'\n') + u' ', box->button(answer)->click();
-        });
-        question.start(0);
-        QTimer::singleShot(0, [&, typed] {
+        QTimer::singleShot(0, [&, typed, answer] {
             auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
             auto* name = dialog->findChild<QLineEdit*>(u"fileNameEdit"_s);
             EXPECT_EQ(dialog->directory().filePath(name->text()), dir.filePath(u"a.pdf"_s));
             name->clear();
             for (QChar c : QString::fromUtf8(typed))
                 QTest::sendKeyEvent(QTest::Click, name, Qt::Key_unknown, c, Qt::NoModifier);
+            QTimer::singleShot(0, [&, answer] {  // the question, if Return brings one
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                    asked = box->text().remove(u'\n') + u' ', box->button(answer)->click();
+            });
             QTest::keyClick(name, Qt::Key_Return);
             if (dialog->isVisible()) QTest::keyClick(dialog, Qt::Key_Escape);
         });
