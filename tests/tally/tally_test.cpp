@@ -138,12 +138,5 @@ TEST_F(Tally, EachKeyInTheEntryFieldsGivesItsCode) {
     }
 }
 
-TEST_F(Tally, EnteringTheGramFieldSelectsItsTextAndResetsThePointer) {
-    txt_Glam.text = QStringLiteral("150"), txt_Glam.start = 2, desktop.log.clear();
-    txt_Glam_GotFocus(form);
-    EXPECT_EQ(QStringLiteral("%1 %2, ").arg(txt_Glam.start).arg(txt_Glam.length) + desktop.take(),
-              u"0 3, Pointer 0");
-}
-
 }  // namespace
 }  // namespace morvi
