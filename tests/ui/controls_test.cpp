@@ -74,7 +74,6 @@ TEST(KeyCodes, EachKeyTypesTheCodesTheHandlersSee) {
         {Qt::Key_unknown, Qt::NoModifier, "１", {int16_t(0xFF11)}},
         {Qt::Key_unknown, Qt::NoModifier, "😀", {int16_t(0xD83D), int16_t(0xDE00)}},
         {Qt::Key_Delete, Qt::NoModifier, "\x7f", {}},
-        {Qt::Key_Backtab, Qt::ShiftModifier, "", {}},
         {Qt::Key_Tab, Qt::ControlModifier, "\t", {}},
         {Qt::Key_F, Qt::AltModifier, "f", {}},
     };
