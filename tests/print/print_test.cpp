@@ -87,10 +87,6 @@ TEST(PrintAndPdfItems, SendTheSheetOrSayThereIsNothingAndLeaveTheTallyAsItWas) {
                   QStringList{u"kept.pdf"_s});
         EXPECT_EQ(tally(), before);
     }
-    // A lone food is something to print: the printer is reached.
-    w.grd_Hyo.cells.pop_back();
-    EXPECT_EQ(testing::outcome([&] { return g_print_Click(w.form, printer), QString(); }),
-              u"error 482");
 }
 
 // An A4 document that counts the lines drawn and refuses its second page.
