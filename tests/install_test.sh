@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and runs what was installed on a virtual screen:
 # morvi starts on its installed menu.txt; a second copy ends at once, silently, with status 0;
-# morvi-menu passes the installed list, reports a list Morvi stops at and one it cannot read, and
-# converts a UTF-8 list into one it passes.
+# morvi-menu passes the installed list, reports a list Morvi stops at and one it cannot read,
+# converts a UTF-8 list into one it passes, and exits 2 when its report cannot be written.
 set -euo pipefail
 if [[ ${2:-} != on-screen ]]; then
-    command -v xdotool >/dev/null && command -v xvfb-run >/dev/null || { echo "SKIP: no xvfb-run, xdotool"; exit 77; }
+    # Skipped without them, except under CI, where nothing may pass unseen.
+    command -v xdotool >/dev/null && command -v xvfb-run >/dev/null ||
+        { echo "no xvfb-run, xdotool" >&2; [[ -n ${CI:-} ]] && exit 1; exit 77; }
     work=$(mktemp -d)
     trap 'rm -rf "$work"' EXIT
     cmake --install "$1" --prefix "$work" >/dev/null
@@ -44,4 +46,6 @@ printf 'ごはん,ごはん,51\n食パン,しょくぱん,32\n' >utf8.txt
 [[ $(bin/morvi-menu convert utf8.txt menu.txt) == "menu.txt: UTF-8（BOM なし） の 2 行を code page 932、改行 CR LF で書き出しました" ]] ||
     fail "morvi-menu convert failed"
 [[ $(check menu.txt) == *"食品 2 件、エラー 0 件"*" → 0" ]] || fail "the converted list is refused"
+full=$(bin/morvi-menu check menu.txt 2>&1 >/dev/full; echo " → $?")
+[[ $full == "morvi-menu: 標準出力に書き出せません"*" → 2" ]] || fail "a report lost to a full disk: $full"
 echo PASS

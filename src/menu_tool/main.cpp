@@ -48,10 +48,13 @@ int usageError(const QString& message) {
     return kExitTrouble;
 }
 
+// A report lost to a full disk or a closed pipe is no verdict: the caller must not take 0 or 1.
 int printLines(const QStringList& lines, int status) {
     for (const QString& line : lines) out() << line << u'\n';
     out().flush();
-    return status;
+    if (out().status() == QTextStream::Ok) return status;
+    QTextStream(stderr) << QStringLiteral("morvi-menu: 標準出力に書き出せません\n");
+    return kExitTrouble;
 }
 
 int check(const QStringList& args) {

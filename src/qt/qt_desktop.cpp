@@ -183,6 +183,36 @@ void addButtons(QMessageBox& box, int style) {
     box.setDefaultButton(secondIsDefault ? QMessageBox::No : QMessageBox::Yes);
 }
 
+// A name whose suffix is not the proposed one's gets it (朝食12.8 → 朝食12.8.pdf), where Qt adds it
+// only to a name without a dot; then the question about replacing names the file to be written.
+class SaveDialog : public QFileDialog {
+  public:
+    QString chosen;
+    SaveDialog(const QString& title, const QString& proposedPath, const QString& filter)
+        : QFileDialog(QApplication::activeWindow(), title, proposedPath, filter) {
+        setAcceptMode(AcceptSave);
+        setOptions(DontUseNativeDialog | DontConfirmOverwrite);
+        setDefaultSuffix(QFileInfo(proposedPath).suffix());
+    }
+
+  protected:
+    void accept() override {
+        QString path = selectedFiles().value(0);
+        if (path.isEmpty() || QFileInfo(path).isDir()) return QFileDialog::accept();  // opens it
+        if (QFileInfo(path).suffix().compare(defaultSuffix(), Qt::CaseInsensitive) != 0)
+            path += u'.' + defaultSuffix();
+        if (QFileInfo::exists(path) &&
+            QMessageBox::warning(this, windowTitle(),
+                                 tr("%1 already exists.\nDo you want to replace it?")
+                                     .arg(QFileInfo(path).fileName()),
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) != QMessageBox::Yes)
+            return;
+        chosen = path;
+        QDialog::accept();
+    }
+};
+
 }  // namespace
 
 QtDesktop::QtDesktop() : lastClick_(std::make_unique<LastClick>()) {
@@ -208,14 +238,12 @@ void QtDesktop::SetMousePointer(int shape) {
 
 void QtDesktop::DoEvents() { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
 
-// The desktop's own dialog through its portal where there is one, Qt's elsewhere. The dialog adds
-// the extension itself, so its question about replacing names the file that will be written.
+// Qt's own dialog, in Japanese on every desktop, so that Morvi can name the file before anyone
+// asks about replacing it: a native dialog would ask about the name as typed.
 QString QtDesktop::GetSaveFileName(const QString& title, const QString& proposedPath,
                                    const QString& filter) {
-    QFileDialog dialog(QApplication::activeWindow(), title, proposedPath, filter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QFileInfo(proposedPath).suffix());
-    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    SaveDialog dialog(title, proposedPath, filter);
+    return dialog.exec() == QDialog::Accepted ? dialog.chosen : QString();
 }
 
 bool installQtTranslation() {

@@ -56,7 +56,7 @@ class Desktop {
     // One pass of the event pump; repaints, delivers no user input.
     virtual void DoEvents() = 0;
     // The desktop's modal save dialog, opened on a proposed path. Returns the chosen path, a name
-    // typed without an extension given the proposed one's, and replacing a file already asked
+    // whose extension is not the proposed one's given it, and replacing a file already asked
     // about; empty when cancelled.
     virtual QString GetSaveFileName(const QString& title, const QString& proposedPath,
                                     const QString& filter) = 0;

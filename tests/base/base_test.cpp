@@ -23,19 +23,14 @@ double d(const std::string& x) { return q(x).toDouble(); }
 std::string n(double v) { return s(QString::number(v, 'g', 17)); }
 // The errno values the rows name.
 const std::map<std::string, int> kErrno = {
-    {"EACCES", EACCES}, {"ENOENT", ENOENT}, {"ENOSPC", ENOSPC}, {"EIO", EIO}};
-// The i-th of the space-separated amounts in x.
-Currency amount(const std::string& x, int i) {
-    return Currency::fromDouble(q(x).section(u' ', i, i).toDouble());
-}
+    {"EACCES", EACCES},   {"EPERM", EPERM},   {"EROFS", EROFS},   {"ENOENT", ENOENT},
+    {"ENOTDIR", ENOTDIR}, {"ENOSPC", ENOSPC}, {"EDQUOT", EDQUOT}, {"EIO", EIO}};
 
 const std::map<std::string, Rule> kRules = {
     {"round", [](auto& x) { return n(roundHalfEven(d(x))); }},
     {"int32", [](auto& x) { return std::to_string(toInt32(d(x))); }},
     {"int16", [](auto& x) { return std::to_string(toInt16(int64_t(d(x)))); }},
     {"currency", [](auto& x) { return s(Currency::fromDouble(d(x)).text()); }},
-    {"sum", [](auto& x) { return s((amount(x, 0) + amount(x, 1)).text()); }},
-    {"difference", [](auto& x) { return s((amount(x, 0) - amount(x, 1)).text()); }},
     {"leading", [](auto& x) { return n(leadingNumber(q(x))); }},
     {"strict", [](auto& x) { return n(strictNumber(q(x))); }},
     {"general", [](auto& x) { return s(generalNumberText(d(x))); }},
@@ -68,9 +63,6 @@ const Row kRows[] = {
     {"currency", "-12.34565", "-12.3456"},
     {"currency", "0.30000000000000004", "0.3"},
     {"currency", "922337203685477.625", "error 6"},
-    {"difference", "-922337203685477 0.5808", "-922337203685477.5808"},
-    {"sum", "922337203685477 922337203685477", "error 6"},
-    {"difference", "-922337203685477 922337203685477", "error 6"},
     {"leading", "- 1 2\t3\n4", "-1234"},
     {"leading", "2d2", "200"},
     {"leading", "12e+", "12"},
@@ -87,7 +79,6 @@ const Row kRows[] = {
     {"field", "1,234,567", "1234567"},
     {"field", "－１２０", "-120"},
     {"field", "＋１２．５", "12"},
-    {"field", "2147483647.5", "error 6"},
     {"field", "", "error 13"},
     {"field", ",5", "error 13"},
     {"field", "\t5", "error 13"},
@@ -101,8 +92,12 @@ const Row kRows[] = {
     {"encode", "a😀é¥b", "a???b"},
     {"encode", "\x1A\x7F", "\x1A\x7F"},
     {"saveError", "EACCES", "70"},
+    {"saveError", "EPERM", "70"},
+    {"saveError", "EROFS", "70"},
     {"saveError", "ENOENT", "76"},
+    {"saveError", "ENOTDIR", "76"},
     {"saveError", "ENOSPC", "61"},
+    {"saveError", "EDQUOT", "61"},
     {"saveError", "EIO", "57"},
 };
 

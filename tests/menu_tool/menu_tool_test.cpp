@@ -2,6 +2,7 @@
 // by the install test.
 #include "base/cp932.h"
 #include "fake_controls.h"
+#include "menu_tool/check_report.h"
 #include "menu_tool/menu_check.h"
 #include "menu_tool/menu_convert.h"
 
@@ -67,6 +68,12 @@ TEST_F(MenuTool, CheckSaysWhatIsWrongWithEachLine) {
         {"A,a,1\r\nB,b,2\nC,c,3\r\n", "LF だけの改行が混在（最初は 2 行目）"},
     };
     for (const auto& [bytes, said] : files) EXPECT_EQ(check(bytes), said);
+}
+
+TEST_F(MenuTool, CheckExitsZeroWhenMorviLoadsTheListOneWhenItStopsTwoWhenUnreadable) {
+    ASSERT_TRUE(support::writeFile(u"ok"_s, "P,p,1") && support::writeFile(u"bad"_s, "P"));
+    for (const auto& [file, status] : {std::pair{"ok", 0}, {"bad", 1}, {"none", 2}})
+        EXPECT_EQ(checkExitStatus(checkMenuFile(QString::fromUtf8(file))), status) << file;
 }
 
 TEST_F(MenuTool, ConvertWritesCodePage932WithCrLfOrRefusesWithoutWriting) {

@@ -9,6 +9,7 @@
 #include "ui/error_frame.h"
 
 #include <gtest/gtest.h>
+#include <QDate>
 #include <QDir>
 #include <QFontMetricsF>
 #include <QPaintEngine>
@@ -41,22 +42,12 @@ TEST(PrintedLines, ColumnsCountCodePage932BytesAndAWiderTextIsPrintedWhole) {
     }
 }
 
-struct CapturingPrinter : Printer {
-    QStringList printed;
-    int32_t failWith = 0;
-    void printLines(const QStringList& lines) override {
-        if (failWith) throw RunTimeError(failWith);
-        printed = lines;
-    }
-    QByteArray pdfDocument(const QStringList& lines) override { return lines.join(u'\n').toUtf8(); }
-};
-
 // Print and Save as PDF: a word for an empty tally; else the sheet under the hourglass and the
 // default pointer again however it ends (a printer's 482 goes up, a file not saved is reported and
 // the one there kept whole), and the grid, the labels and the counters stay as they were.
 TEST(PrintAndPdfItems, SendTheSheetOrSayThereIsNothingAndLeaveTheTallyAsItWas) {
     support::FakeWindow w;
-    CapturingPrinter printer;
+    support::FakePrinter printer;
     g_print_Click(w.form, printer);
     g_pdf_Click(w.form, printer);
     EXPECT_EQ(w.desktop.take(),
@@ -75,28 +66,28 @@ TEST(PrintAndPdfItems, SendTheSheetOrSayThereIsNothingAndLeaveTheTallyAsItWas) {
     EXPECT_EQ(printer.printed, kWorkedExample);
     EXPECT_EQ(w.desktop.take(), u"Pointer 11, Pointer 0, Pointer 11, Pointer 0");
     EXPECT_EQ(tally(), before);
-    QTemporaryDir dir;
+    QTemporaryDir dir, home;
     const QString kept = dir.filePath(u"kept.pdf"_s);
     ASSERT_TRUE(support::writeFile(kept, "old"));
-    const std::tuple<QString, const char*, QByteArray> rows[] = {
-        {QString(), "", "old"},
-        {kept + u"/new.pdf"_s, ", Pointer 11, Pointer 0, error 76", "old"},
-        {kept, ", Pointer 11, Pointer 0", kWorkedExample.join(u'\n').toUtf8()},
+    // Today's sheet is proposed in the home folder until it has a Documents folder.
+    qputenv("HOME", home.path().toUtf8()), qunsetenv("XDG_CONFIG_HOME");
+    const std::tuple<QString, const char*, QByteArray, const char*> rows[] = {
+        {QString(), "", "old", "~"},
+        {kept + u"/new.pdf"_s, ", Pointer 11, Pointer 0, error 76", "old", "~/Documents"},
+        {kept, ", Pointer 11, Pointer 0", kWorkedExample.join(u'\n').toUtf8(), "~/Documents"},
     };
-    for (const auto& [path, after, content] : rows) {
+    for (const auto& [path, after, content, folder] : rows) {
         w.desktop.saveAs = path;
         withErrorBranch(w.desktop, OnError::Report, [&] { g_pdf_Click(w.form, printer); });
         EXPECT_EQ(w.desktop.take(), u"PDFに保存 PDF (*.pdf): Morvi_########.pdf"_s + after);
-        QFile file(kept);
-        EXPECT_EQ(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(), content);
+        EXPECT_EQ(w.desktop.proposed.replace(home.path(), u"~"_s),
+                  u"%1/Morvi_%2.pdf"_s.arg(folder, QDate::currentDate().toString(u"yyyyMMdd")));
+        QDir(home.path()).mkdir(u"Documents"_s);
+        EXPECT_EQ(support::readFile(kept), content);
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
                   QStringList{u"kept.pdf"_s});
         EXPECT_EQ(tally(), before);
     }
-    // A lone food is something to print: the printer is reached.
-    w.grd_Hyo.cells.pop_back();
-    EXPECT_EQ(support::outcome([&] { return g_print_Click(w.form, printer), QString(); }),
-              u"error 482");
 }
 
 // An A4 document that counts the lines drawn and refuses its second page.

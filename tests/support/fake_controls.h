@@ -4,6 +4,7 @@
 // run without a screen, and what they show as short texts.
 
 #include "base/run_time_error.h"
+#include "print/printer.h"
 #include "ui/form.h"
 
 #include <QFile>
@@ -69,11 +70,12 @@ auto outcomeWithFilesUnder(rlim_t bytes, F&& f) {
 
 // Logs every call: "Beep", "Pointer 11", "DoEvents", "<title> <style>: <prompt>", an error
 // report as "error N", the save dialog as "<title> <filter>: <proposed name, digits as #>". Boxes
-// answer from `answers`, else OK (or No); the save dialog from `saveAs`, empty for Cancel.
+// answer from `answers`, else OK (or No); the save dialog from `saveAs`, empty for Cancel, and
+// keeps the path it proposed.
 struct FakeDesktop : Desktop {
     QStringList log;
     QList<int> answers;
-    QString saveAs;
+    QString saveAs, proposed;
     int MsgBox(const QString& prompt, int style, const QString& title) override {
         log << (prompt.startsWith(u"【ｴﾗｰｺｰﾄﾞ】")
                     ? QStringLiteral("error ") + prompt.section(u'(', 1).section(u')', 0, 0)
@@ -84,14 +86,25 @@ struct FakeDesktop : Desktop {
     void Beep() override { log << QStringLiteral("Beep"); }
     void SetMousePointer(int shape) override { log << QStringLiteral("Pointer %1").arg(shape); }
     void DoEvents() override { log << QStringLiteral("DoEvents"); }
-    QString GetSaveFileName(const QString& title, const QString& proposed,
+    QString GetSaveFileName(const QString& title, const QString& path,
                             const QString& filter) override {
-        QString name = proposed.section(u'/', -1);
+        QString name = (proposed = path).section(u'/', -1);
         name.replace(QRegularExpression(QStringLiteral("[0-9]")), QStringLiteral("#"));
         log << QStringLiteral("%1 %2: %3").arg(title, filter, name);
         return saveAs;
     }
     QString take() { return std::exchange(log, {}).join(u", "); }
+};
+
+// Keeps the lines printed, or fails with error failWith; its PDF is the lines as text.
+struct FakePrinter : Printer {
+    QStringList printed;
+    int32_t failWith = 0;
+    void printLines(const QStringList& lines) override {
+        if (failWith) throw RunTimeError(failWith);
+        printed = lines;
+    }
+    QByteArray pdfDocument(const QStringList& lines) override { return lines.join(u'\n').toUtf8(); }
 };
 
 // Each control says its name into `focus` when it takes the focus.

@@ -78,8 +78,6 @@ TEST_F(Tally, EachRowShowsWhatItsStepsLeave) {
          "Pointer 11, DoEvents, Pointer 0, error 11, Pointer 0 @cbo_HINMEI"},
         {"X 20000000; Y 20000000", "X 20000000 1600000000 / 1600000000 20000000 1 / 20000000",
          kRefused},
-        {"X 20000000; X 20000000", "X 20000000 1600000000 / 1600000000 20000000 1 / 20000000",
-         kRefused},
         {"W 500000000000000; W 500000000000000",
          "W 500000000000000 20000000 / 20000000 500000000000000 1 / 500000000000000", kRefused},
         {"fill 32765; Q 3; R 5", "P 0 0|…|Q 3 8 / 8 3 32766 / 5", kRefused},
@@ -133,7 +131,6 @@ TEST_F(Tally, EachKeyInTheEntryFieldsGivesItsCode) {
         {"", 13, "0 入力確認 16: グラムを入力してください @txt_Glam"},
         {"picker", 13, "0 @txt_Glam"},
         {"150", 9, "0 @cmd_SET"},
-        {"", 9, "0 入力確認 16: グラムを入力してください @txt_Glam"},
         {"picker", 9, "0 @txt_Glam"},
         {"picker", 'a', "97"},
     };
@@ -148,13 +145,6 @@ TEST_F(Tally, EachKeyInTheEntryFieldsGivesItsCode) {
         said.removeAll(QString());
         EXPECT_EQ(said.join(u' ').toStdString(), row.said) << row.field << " " << row.key;
     }
-}
-
-TEST_F(Tally, EnteringTheGramFieldSelectsItsTextAndResetsThePointer) {
-    txt_Glam.text = QStringLiteral("150"), txt_Glam.start = 2, desktop.log.clear();
-    txt_Glam_GotFocus(form);
-    EXPECT_EQ(QStringLiteral("%1 %2, ").arg(txt_Glam.start).arg(txt_Glam.length) + desktop.take(),
-              u"0 3, Pointer 0");
 }
 
 }  // namespace

@@ -74,7 +74,6 @@ TEST(KeyCodes, EachKeyTypesTheCodesTheHandlersSee) {
         {Qt::Key_unknown, Qt::NoModifier, "１", {int16_t(0xFF11)}},
         {Qt::Key_unknown, Qt::NoModifier, "😀", {int16_t(0xD83D), int16_t(0xDE00)}},
         {Qt::Key_Delete, Qt::NoModifier, "\x7f", {}},
-        {Qt::Key_Backtab, Qt::ShiftModifier, "", {}},
         {Qt::Key_Tab, Qt::ControlModifier, "\t", {}},
         {Qt::Key_F, Qt::AltModifier, "f", {}},
     };
@@ -156,16 +155,43 @@ TEST(MessageBox, AQuestionAfterAClickOpensWithNoUnderThePointerNeverYes) {
     }
 }
 
-// A name typed without an extension gets the proposed one before the dialog asks about replacing.
-TEST(Desktop, TheSaveDialogAddsTheProposedExtension) {
+// Qt's own save dialog as a user types into it: a name becomes a PDF's name, and a file already
+// there is replaced only after a question that names it; No leaves the dialog open to cancel.
+TEST(Desktop, TheSaveDialogSavesUnderAPdfNameAndAsksBeforeReplacing) {
+    ASSERT_TRUE(installQtTranslation());
     QTemporaryDir dir;
-    QTimer::singleShot(0, [] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        dialog->selectFile(u"plan"_s);
-        static_cast<QDialog*>(dialog)->accept();
-    });
-    EXPECT_EQ(QtDesktop().GetSaveFileName(u"t"_s, dir.filePath(u"a.pdf"_s), u"PDF (*.pdf)"_s),
-              dir.filePath(u"plan.pdf"_s));
+    for (const char* there : {"kept.pdf", "朝食12.8.pdf"})
+        ASSERT_TRUE(support::writeFile(dir.filePath(QString::fromUtf8(there)), ""));
+    const std::tuple<const char*, QMessageBox::StandardButton, const char*> rows[] = {
+        {"plan", QMessageBox::Yes, "→ plan.pdf"},
+        {"朝食12.8", QMessageBox::Yes,
+         "朝食12.8.pdf は既に存在します。置き換えますか? → 朝食12.8.pdf"},
+        {"note.txt", QMessageBox::Yes, "→ note.txt.pdf"},
+        {"dot.", QMessageBox::Yes, "→ dot..pdf"},
+        {"Plan.PDF", QMessageBox::Yes, "→ Plan.PDF"},
+        {"kept.pdf", QMessageBox::No, "kept.pdf は既に存在します。置き換えますか? → "},
+    };
+    for (const auto& [typed, answer, expected] : rows) {
+        QString asked;
+        QTimer::singleShot(0, [&, typed, answer] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            auto* name = dialog->findChild<QLineEdit*>(u"fileNameEdit"_s);
+            EXPECT_EQ(dialog->directory().filePath(name->text()), dir.filePath(u"a.pdf"_s));
+            name->clear();
+            for (QChar c : QString::fromUtf8(typed))
+                QTest::sendKeyEvent(QTest::Click, name, Qt::Key_unknown, c, Qt::NoModifier);
+            QTimer::singleShot(0, [&, answer] {  // the question, if Return brings one
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                    asked = box->text().remove(u'\n') + u' ', box->button(answer)->click();
+            });
+            QTest::keyClick(name, Qt::Key_Return);
+            if (dialog->isVisible()) QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        const QString saved =
+            QtDesktop().GetSaveFileName(u"t"_s, dir.filePath(u"a.pdf"_s), u"PDF (*.pdf)"_s);
+        EXPECT_EQ((asked + u"→ "_s + QString(saved).remove(dir.path() + u'/')).toStdString(),
+                  expected);
+    }
 }
 
 TEST(FormBuilder, AMissingControlStopsTheProgramInEveryBuild) {

@@ -16,23 +16,19 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-struct FailingPrinter : Printer {
-    void printLines(const QStringList&) override { throw RunTimeError(err::kPrinterError); }
-    QByteArray pdfDocument(const QStringList&) override { throw RunTimeError(err::kPrinterError); }
-};
-
 template <class TheDesktop>
 class Window : public ::testing::Test {
   protected:
     QTemporaryDir dir;
     TheDesktop desktop;
-    FailingPrinter printer;
+    support::FakePrinter printer;
     Frm_Morvi window{desktop, printer};
     QComboBox* picker = find<QComboBox>("cbo_HINMEI");
     QLineEdit* field = find<QLineEdit>("txt_Glam");
     QTableWidget* grid = find<QTableWidget>("grd_Hyo");
 
     void SetUp() override {
+        printer.failWith = err::kPrinterError;
         ASSERT_TRUE(
             support::writeFile(dir.filePath("menu.txt"),
                                cp932().encode(u"P,ぱん,250\r\nR,りんご,160\r\nQ,ぴーまん,30")));
@@ -169,7 +165,7 @@ TEST_F(MainWindow, ScreenReadersHearEachFieldByTheCaptionsTheUserSees) {
     EXPECT_NE(heard("grd_Hyo"), u"");
 }
 
-TEST_F(MainWindow, TheMenusPrintHelpShowTheVersionAndEndTheProgram) {
+TEST_F(MainWindow, TheMenusPrintHelpShowTheVersionInTheDesignsSizesAndEndTheProgram) {
     grid->setItem(0, 0, new QTableWidgetItem(u"P"_s));
     desktop.log.clear();
     const QString version = u"バージョン情報(&V)"_s;
@@ -183,6 +179,17 @@ TEST_F(MainWindow, TheMenusPrintHelpShowTheVersionAndEndTheProgram) {
     for (QWidget* w : QApplication::topLevelWidgets())
         if (auto* dialog = qobject_cast<Frm_Ver*>(w); dialog && dialog->isVisible()) open << dialog;
     ASSERT_EQ(open.size(), 1);
+    // The design's twips at 96 dpi, 15 to a pixel: the client areas 4740 × 3570 and 3480 × 1365,
+    // the grid at 120, 840 sized 4530 × 1875 with columns of 2000, 1000 and 1192, "END" at 3600,
+    // 3120 sized 975 × 375, "OK" at 2400, 960 sized 855 × 300.
+    QStringList sizes;
+    for (QWidget* w : std::initializer_list<QWidget*>{window.centralWidget(), grid, find("cmd_End"),
+                                                      open[0], open[0]->findChild<QPushButton*>()})
+        sizes << u"%1,%2 %3x%4"_s.arg(w->x()).arg(w->y()).arg(w->width()).arg(w->height());
+    for (int c = 0; c < 3; ++c) sizes << QString::number(grid->columnWidth(c));
+    sizes[0] = sizes[0].section(u' ', 1), sizes[3] = sizes[3].section(u' ', 1);  // placed elsewhere
+    EXPECT_EQ(sizes.join(u" | "_s).toStdString(),
+              "316x238 | 8,56 302x125 | 240,208 65x25 | 232x91 | 160,64 57x20 | 133 | 67 | 79");
     // Escape leaves the dialog open; with the window closed the program runs on until Enter on
     // "OK" closes the dialog too.
     QStringList seen;
@@ -235,16 +242,18 @@ TEST_F(MainWindow, F6TakesTheKeyboardToTheLinesWhereDeleteRemovesOne) {
     }
 }
 
+// Entering the gram field selects its text and gives back the default pointer.
 TEST_F(MainWindow, OnlyARealMoveOfTheFocusSelectsTheGramText) {
-    for (const auto& [reason, selected] : {std::pair{Qt::MouseFocusReason, "15"},
-                                           {Qt::ActiveWindowFocusReason, ""},
-                                           {Qt::PopupFocusReason, ""},
-                                           {Qt::MenuBarFocusReason, ""}}) {
+    desktop.log.clear();
+    for (const auto& [reason, selected] : {std::pair{Qt::MouseFocusReason, "15 Pointer 0"},
+                                           {Qt::ActiveWindowFocusReason, " "},
+                                           {Qt::PopupFocusReason, " "},
+                                           {Qt::MenuBarFocusReason, " "}}) {
         field->setText(u"15"_s);
         QFocusEvent in(QEvent::FocusIn, reason);
         QCoreApplication::sendEvent(field, &in);
         QCoreApplication::processEvents();
-        EXPECT_EQ(field->selectedText(), selected) << reason;
+        EXPECT_EQ(field->selectedText() + u' ' + desktop.take(), selected) << reason;
     }
 }
 
