@@ -101,8 +101,7 @@ QtDesktop::~QtDesktop() = default;
 int QtDesktop::MsgBox(const QString& prompt, int style, const QString& title) {
     DesktopMessageBox box(iconOf(style), title, prompt, lastClick_->click());
     addButtons(box, style);
-    box.exec();
-    return answerOf(box.standardButton(box.clickedButton()));
+    return answerOf(QMessageBox::StandardButton(box.waitForAnswer()));
 }
 
 void QtDesktop::Beep() { QApplication::beep(); }

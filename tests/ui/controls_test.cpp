@@ -5,6 +5,7 @@
 #include "qt/key_ascii.h"
 #include "qt/qt_controls.h"
 #include "qt/qt_desktop.h"
+#include "qt/question_box.h"
 
 #include <gtest/gtest.h>
 #include <QTest>
@@ -153,6 +154,23 @@ TEST(MessageBox, AQuestionAfterAClickOpensWithNoUnderThePointerNeverYes) {
         EXPECT_EQ(seen.join(u", "_s), pointer == area.center() ? u"on screen, No" : u"on screen")
             << pointer.x() << ',' << pointer.y();
     }
+}
+
+// はい takes a press only once the pointer has moved farther than the still distance (here 5)
+// from where the box first saw it: not a press where it rested, a tremor, or a leave and a return
+// to the same spot, as when a window is raised over the box and lowered again.
+TEST(MessageBox, OnlyAPointerMovedSinceTheBoxFirstSawItHasMoved) {
+    using S = Sighting;
+    const std::pair<std::vector<Sighting>, bool> rows[] = {
+        {{{S::Enter, {10, 10}}, {S::Press, {10, 10}}}, false},
+        {{{S::Press, {10, 10}}}, false},
+        {{{S::Enter, {10, 10}}, {S::Move, {12, 13}}, {S::Press, {12, 13}}}, false},
+        {{{S::Enter, {10, 10}}, {S::Leave, {}}, {S::Enter, {10, 10}}, {S::Press, {10, 10}}}, false},
+        {{{S::Enter, {10, 10}}, {S::Move, {10, 40}}, {S::Move, {10, 12}}, {S::Press, {10, 12}}},
+         true},
+        {{{S::Enter, {0, 30}}, {S::Press, {20, 30}}}, true},
+    };
+    for (const auto& [seen, moved] : rows) EXPECT_EQ(pointerHasMoved(seen, 5), moved);
 }
 
 // Qt's own save dialog as a user types into it: a name becomes a PDF's name, and a file already

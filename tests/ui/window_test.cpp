@@ -272,7 +272,9 @@ TEST_F(MainWindow, GridIsGreyBeyondItsCellsAndLiesOverTheTotalsRow) {
 
 // Clicks as the window system delivers them, each `gap` ms after the previous press, at a point on
 // the screen: the question takes them where it covers the point, else the window does (blocked
-// while the question is open). Each runs from a timer of its own, so one that opens a question
+// while the question is open). "yes" moves the pointer from line 1 away and onto はい, as a hand
+// does, then clicks; "over" moves the question so that はい lies under line 1, as a desktop that
+// places its windows itself may. Each runs from a timer of its own, so one that opens a question
 // does not hold up the next; a question left open is answered with Enter (+Enter).
 TEST_F(OnTheWindow, ClicksWhereTheUserClickedAnswerNoAndOnlyAMoveToYesOrYRemoves) {
     const std::pair<const char*, const char*> rows[] = {{"1 0, 1 120", "P Q +Enter"},
@@ -280,6 +282,8 @@ TEST_F(OnTheWindow, ClicksWhereTheUserClickedAnswerNoAndOnlyAMoveToYesOrYRemoves
                                                         {"1 0, 1 1500", "P Q"},
                                                         {"1 0, 1 250, 1 500", "P Q"},
                                                         {"1 0, 2 600", "P Q +Enter"},
+                                                        {"1 0, over, 1 600, 1 1200", "P Q +Enter"},
+                                                        {"1 0, over, yes 600", "Q"},
                                                         {"1 0, yes 200", "Q"},
                                                         {"1 0, Y", "Q"}};
     for (const auto& [clicks, left] : rows) {
@@ -295,12 +299,18 @@ TEST_F(OnTheWindow, ClicksWhereTheUserClickedAnswerNoAndOnlyAMoveToYesOrYRemoves
             const int gap = click.section(u' ', 1).toInt();
             acts.push_back([&, at, gap] {
                 auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                const QPoint first = grid->viewport()->mapToGlobal(line(1));
+                QWidget* yes = box ? box->button(QMessageBox::Yes) : nullptr;
                 if (at == u"Y") return QTest::keyClick(box, Qt::Key_Y);
+                if (at == u"over")
+                    return box->move(box->pos() + first - yes->mapToGlobal(QPoint(5, 5)));
                 const QPoint global = at == u"yes"
-                                          ? box->button(QMessageBox::Yes)->mapToGlobal(QPoint(5, 5))
+                                          ? yes->mapToGlobal(QPoint(5, 5))
                                           : grid->viewport()->mapToGlobal(line(at.toInt()));
                 QWidget* top =
                     box && box->geometry().contains(global) ? box : static_cast<QWidget*>(&window);
+                for (const QPoint to : {first, first + QPoint(0, 30), global})
+                    if (at == u"yes") QTest::mouseMove(box->windowHandle(), box->mapFromGlobal(to));
                 QTest::lastMouseTimestamp = (pressed += gap) - 1;
                 QTest::mouseClick(top->windowHandle(), Qt::LeftButton, {},
                                   top->windowHandle()->mapFromGlobal(global));
