@@ -60,7 +60,8 @@ bool pointerHasMoved(const std::vector<Sighting>& seen, int stillDistance) {
     std::optional<QPoint> rest;
     for (const Sighting& s : seen) {
         if (s.kind == Sighting::Leave) continue;
-        if (!rest) rest = s.at;
+        // A box the desktop moves or sizes after showing it comes to a still pointer anew.
+        if (s.kind == Sighting::Enter || !rest) rest = s.at;
         if ((s.at - *rest).manhattanLength() > stillDistance) return true;
     }
     return false;

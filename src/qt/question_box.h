@@ -41,9 +41,9 @@ struct Sighting {
     enum Kind { Enter, Move, Press, Leave } kind;
     QPoint at;
 };
-// Whether the pointer has moved since the box first saw it: farther than `stillDistance` from
-// where it then was. Where the box first sees it is wherever the window system put the box, so
-// the rule holds on every desktop, placed or not.
+// Whether the pointer has moved since the box found it: farther than `stillDistance` from where
+// it first was, or last came in. Where the box finds it is wherever the window system put the
+// box, so the rule holds on every desktop, placed or not.
 bool pointerHasMoved(const std::vector<Sighting>& seen, int stillDistance);
 
 // A message box that behaves as the desktop's own do on Windows. Ctrl+C copies the title and the

@@ -157,8 +157,8 @@ TEST(MessageBox, AQuestionAfterAClickOpensWithNoUnderThePointerNeverYes) {
 }
 
 // はい takes a press only once the pointer has moved farther than the still distance (here 5)
-// from where the box first saw it: not a press where it rested, a tremor, or a leave and a return
-// to the same spot, as when a window is raised over the box and lowered again.
+// from where the box found it: not a press where it rested, a tremor, a leave and a return to the
+// same spot (a window raised over the box and gone), or the box moved under a still pointer.
 TEST(MessageBox, OnlyAPointerMovedSinceTheBoxFirstSawItHasMoved) {
     using S = Sighting;
     const std::pair<std::vector<Sighting>, bool> rows[] = {
@@ -166,6 +166,7 @@ TEST(MessageBox, OnlyAPointerMovedSinceTheBoxFirstSawItHasMoved) {
         {{{S::Press, {10, 10}}}, false},
         {{{S::Enter, {10, 10}}, {S::Move, {12, 13}}, {S::Press, {12, 13}}}, false},
         {{{S::Enter, {10, 10}}, {S::Leave, {}}, {S::Enter, {10, 10}}, {S::Press, {10, 10}}}, false},
+        {{{S::Enter, {10, 10}}, {S::Enter, {34, 10}}, {S::Press, {34, 10}}}, false},
         {{{S::Enter, {10, 10}}, {S::Move, {10, 40}}, {S::Move, {10, 12}}, {S::Press, {10, 12}}},
          true},
         {{{S::Enter, {0, 30}}, {S::Press, {20, 30}}}, true},
