@@ -90,6 +90,15 @@ TEST(PrintAndPdfItems, SendTheSheetOrSayThereIsNothingAndLeaveTheTallyAsItWas) {
     }
 }
 
+// The name a typed one saves under, in the save dialog and the tests' desktop alike.
+TEST(PdfFile, ANameTypedWithoutThePdfSuffixGetsIt) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"朝食12.8", "朝食12.8.pdf"}, {"note.txt", "note.txt.pdf"},     {"dot.", "dot..pdf"},
+        {"Plan.PDF", "Plan.PDF"},     {"d.pdf/plan", "d.pdf/plan.pdf"}, {"", ""}};
+    for (const auto& [typed, saved] : rows)
+        EXPECT_EQ(withPdfSuffix(QString::fromUtf8(typed)).toStdString(), saved);
+}
+
 // An A4 document that counts the lines drawn and refuses its second page.
 struct OnePageDocument : QPdfWriter, QPaintEngine {
     int lines = 0;

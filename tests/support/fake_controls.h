@@ -4,6 +4,7 @@
 // run without a screen, and what they show as short texts.
 
 #include "base/run_time_error.h"
+#include "print/pdf_file.h"
 #include "print/printer.h"
 #include "ui/form.h"
 
@@ -70,8 +71,8 @@ auto outcomeWithFilesUnder(rlim_t bytes, F&& f) {
 
 // Logs every call: "Beep", "Pointer 11", "DoEvents", "<title> <style>: <prompt>", an error
 // report as "error N", the save dialog as "<title> <filter>: <proposed name, digits as #>". Boxes
-// answer from `answers`, else OK (or No); the save dialog from `saveAs`, empty for Cancel, and
-// keeps the path it proposed.
+// answer from `answers`, else OK (or No); the save dialog from `saveAs` as typed, named as the
+// real dialog names it, empty for Cancel, and keeps the path it proposed.
 struct FakeDesktop : Desktop {
     QStringList log;
     QList<int> answers;
@@ -91,7 +92,7 @@ struct FakeDesktop : Desktop {
         QString name = (proposed = path).section(u'/', -1);
         name.replace(QRegularExpression(QStringLiteral("[0-9]")), QStringLiteral("#"));
         log << QStringLiteral("%1 %2: %3").arg(title, filter, name);
-        return saveAs;
+        return withPdfSuffix(saveAs);
     }
     QString take() { return std::exchange(log, {}).join(u", "); }
 };
@@ -152,6 +153,9 @@ struct FakeLabel : Label {
 struct FakeGrid : Grid {
     std::vector<QStringList> cells = {QStringList(3), QStringList(3)};
     int row = 1, col = 0;
+    QString* focus;
+    explicit FakeGrid(QString* f = nullptr) : focus(f) {}
+    void SetFocus() override { *focus = QStringLiteral("grd_Hyo"); }
     static void check(bool ok) {
         if (!ok) throw RunTimeError(err::kInvalidCall);
     }
@@ -186,8 +190,6 @@ struct FakeGrid : Grid {
         cells.erase(cells.begin() + r);
         row = std::min(row, Rows() - 1);
     }
-    void SetFixedRows(int) override {}
-    void SetFixedCols(int) override {}
     void SetColWidth(int, int) override {}
     void SetColAlignment(int, int) override {}
     void SetCellBackColor(ColorBgr) override {}
@@ -203,7 +205,7 @@ struct FakeWindow {
     FakePicker cbo_HINMEI{focus};
     FakeTextBox txt_Glam{focus};
     FakeButton cmd_SET{focus};
-    FakeGrid grd_Hyo;
+    FakeGrid grd_Hyo{&focus};
     FakeLabel lbl_Goukei, lbl_Goukei2, lbl_Goukei3;
     Form form{{cbo_HINMEI, txt_Glam, cmd_SET, grd_Hyo, lbl_Goukei, lbl_Goukei2, lbl_Goukei3},
               desktop,

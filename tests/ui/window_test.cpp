@@ -222,7 +222,7 @@ TEST_F(MainWindow, AReadingTypedInThePickerOrItsOpenListChoosesTheFoodToAdd) {
     EXPECT_EQ(shown(), "R 200 100 / 100 200 1 / 200");
 }
 
-// The grid is no tab stop: F6 goes into it on the first line (nowhere while it is empty), and
+// The grid is no tab stop: F6 goes into it on the current line (nowhere while it is empty), and
 // Delete there asks as a click does; Tab, Shift+Tab, Escape and F6 leave it for the food picker.
 TEST_F(MainWindow, F6TakesTheKeyboardToTheLinesWhereDeleteRemovesOne) {
     press(Qt::Key_F6);
@@ -230,7 +230,7 @@ TEST_F(MainWindow, F6TakesTheKeyboardToTheLinesWhereDeleteRemovesOne) {
     for (int food : {0, 1, 2}) ASSERT_NO_FATAL_FAILURE(add(food, "100", Qt::Key_Return));
     desktop.log.clear();
     desktop.answers = {answer::kYes};
-    for (Qt::Key key : {Qt::Key_F6, Qt::Key_Down, Qt::Key_Delete}) press(key);
+    for (Qt::Key key : {Qt::Key_F6, Qt::Key_Up, Qt::Key_Delete}) press(key);
     EXPECT_EQ(desktop.take().toStdString(), "行削除確認 292: Q を削除しますか, Pointer 0");
     EXPECT_EQ(shown(), "P 100 32|R 100 50 / 82 200 2 / 100");
     EXPECT_EQ(QAccessible::queryAccessibleInterface(grid)->focusChild()->text(QAccessible::Name),
