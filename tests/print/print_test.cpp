@@ -47,6 +47,7 @@ TEST(PrintedLines, ColumnsCountCodePage932BytesAndAWiderTextIsPrintedWhole) {
 // the one there kept whole), and the grid, the labels and the counters stay as they were.
 TEST(PrintAndPdfItems, SendTheSheetOrSayThereIsNothingAndLeaveTheTallyAsItWas) {
     support::FakeWindow w;
+    w.desktop.pointer = true;
     support::FakePrinter printer;
     g_print_Click(w.form, printer);
     g_pdf_Click(w.form, printer);

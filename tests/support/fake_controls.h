@@ -69,14 +69,16 @@ auto outcomeWithFilesUnder(rlim_t bytes, F&& f) {
     return outcome(f);
 }
 
-// Logs every call: "Beep", "Pointer 11", "DoEvents", "<title> <style>: <prompt>", an error
-// report as "error N", the save dialog as "<title> <filter>: <proposed name, digits as #>". Boxes
+// Logs what the user sees: "Beep", "<title> <style>: <prompt>", an error report as "error N", the
+// save dialog as "<title> <filter>: <proposed name, digits as #>"; with `pointer` also the mouse
+// pointer and the event pump, "Pointer 11", "DoEvents". Boxes
 // answer from `answers`, else OK (or No); the save dialog from `saveAs` as typed, named as the
 // real dialog names it, empty for Cancel, and keeps the path it proposed.
 struct FakeDesktop : Desktop {
     QStringList log;
     QList<int> answers;
     QString saveAs, proposed;
+    bool pointer = false;
     int MsgBox(const QString& prompt, int style, const QString& title) override {
         log << (prompt.startsWith(u"【ｴﾗｰｺｰﾄﾞ】")
                     ? QStringLiteral("error ") + prompt.section(u'(', 1).section(u')', 0, 0)
@@ -85,8 +87,12 @@ struct FakeDesktop : Desktop {
         return style & style::kYesNo ? answer::kNo : answer::kOk;
     }
     void Beep() override { log << QStringLiteral("Beep"); }
-    void SetMousePointer(int shape) override { log << QStringLiteral("Pointer %1").arg(shape); }
-    void DoEvents() override { log << QStringLiteral("DoEvents"); }
+    void SetMousePointer(int shape) override {
+        if (pointer) log << QStringLiteral("Pointer %1").arg(shape);
+    }
+    void DoEvents() override {
+        if (pointer) log << QStringLiteral("DoEvents");
+    }
     QString GetSaveFileName(const QString& title, const QString& path,
                             const QString& filter) override {
         QString name = (proposed = path).section(u'/', -1);
