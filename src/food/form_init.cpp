@@ -7,17 +7,6 @@ namespace morvi {
 
 namespace {
 
-struct HeaderColumn {
-    int alignment;
-    int widthTwips;
-    const char16_t* caption;
-};
-constexpr HeaderColumn kHeader[tally_grid::kCols] = {
-    {align::kLeftCenter, 2000, u"品名"},
-    {align::kCenterCenter, 1000, u"グラム(g)"},
-    {align::kCenterCenter, 1192, u"カロリー(KCal)"},
-};
-
 void resetGrid(Grid& grid) {
     grid.Clear();
     // Colours column 1 of whichever row is current now: row 1 at start-up.
@@ -25,11 +14,9 @@ void resetGrid(Grid& grid) {
     grid.SetCellBackColor(tally_grid::kGramCellBack);
     grid.SetRows(tally_grid::kEmptyRows);
     grid.SetCols(tally_grid::kCols);
-    grid.SetFixedCols(0);
-    grid.SetFixedRows(1);
     grid.SetRow(0);
     for (int col = 0; col < tally_grid::kCols; ++col) {
-        const HeaderColumn& h = kHeader[col];
+        const tally_grid::HeaderColumn& h = tally_grid::kHeader[col];
         grid.SetColAlignment(col, h.alignment);
         grid.SetColWidth(col, h.widthTwips);
         grid.SetCol(col);

@@ -3,6 +3,7 @@
 #include "base/file_errors.h"
 #include "base/run_time_error.h"
 
+#include <QFileInfo>
 #include <QSaveFile>
 #include <cerrno>
 
@@ -19,6 +20,12 @@ void savePdfFile(const QString& path, const QByteArray& pdf) {
     check([&] { return file.open(QIODevice::WriteOnly); });
     check([&] { return file.write(pdf) == pdf.size() && file.flush(); });
     check([&] { return file.commit(); });
+}
+
+QString withPdfSuffix(const QString& path) {
+    if (path.isEmpty() || QFileInfo(path).suffix().compare(u"pdf", Qt::CaseInsensitive) == 0)
+        return path;
+    return path + QStringLiteral(".pdf");
 }
 
 }  // namespace morvi

@@ -1,6 +1,5 @@
 #include "print/print_list.h"
 
-#include "base/trim.h"
 #include "print/pdf_file.h"
 #include "print/print_layout.h"
 #include "ui/tally_grid.h"
@@ -29,10 +28,6 @@ class HourglassWhileOutput {
   private:
     Desktop& desktop_;
 };
-
-bool tallyIsEmpty(Grid& grid) {
-    return grid.Rows() == tally_grid::kEmptyRows && trimSpaces(grid.Text()).isEmpty();
-}
 
 QString cellText(Grid& grid, int col) {
     grid.SetCol(col);
@@ -63,7 +58,7 @@ bool warnIfNothingToPrint(Form& form) {
     Grid& grid = form.ui.grd_Hyo;
     grid.SetCol(kNameCol);
     grid.SetRow(1);
-    if (!tallyIsEmpty(grid)) return false;
+    if (tallyHoldsLines(grid)) return false;
     form.desktop.MsgBox(QStringLiteral("印刷データがありません"), style::kCritical, title::kApp);
     return true;
 }

@@ -116,21 +116,16 @@ void Frm_Morvi::connectEvents() {
     txt_Glam->installEventFilter(this);
     grd_Hyo->installEventFilter(this);
     connect(new QShortcut(Qt::Key_F6, this), &QShortcut::activated, this,
-            &Frm_Morvi::switchToOrFromLines);
+            [this] { dispatch([this] { goToLines(*form_); }); });
     connect(cmd_SET, &QPushButton::clicked, this,
             [this] { dispatch([this] { cmd_SET_Click(*form_); }); });
     connect(cmd_Clear, &QPushButton::clicked, this,
             [this] { dispatch([this] { cmd_Clear_Click(*form_); }); });
     connect(cmd_End, &QPushButton::clicked, this,
             [this] { dispatch([this] { cmd_End_Click(*form_); }); });
-    // A click on a data row makes it current first; a click on the header runs nothing.
-    connect(grd_Hyo, &QTableWidget::cellClicked, this, [this](int row, int col) {
-        dispatch([this, row, col] {
-            grid_->SetRow(row + 1);
-            grid_->SetCol(col);
-            grd_Hyo_Click(*form_);
-        });
-    });
+    // The press has made the clicked line current; a click on the header runs nothing.
+    connect(grd_Hyo, &QTableWidget::cellClicked, this,
+            [this] { dispatch([this] { grd_Hyo_Click(*form_); }); });
     connect(g_print, &QAction::triggered, this,
             [this] { dispatch([this] { g_print_Click(*form_, printer_); }); });
     connect(g_pdf, &QAction::triggered, this,
@@ -176,6 +171,10 @@ bool Frm_Morvi::eventFilter(QObject* watched, QEvent* event) {
         if (watched == txt_Glam) return filterKey(txt_Glam_KeyPress, key);
         if (watched == grd_Hyo) return filterGridKey(key);
     }
+    // F6 on the grid is one of its keys, not the window's shortcut.
+    if (watched == grd_Hyo && event->type() == QEvent::ShortcutOverride &&
+        gridKeyCode(static_cast<const QKeyEvent&>(*event)) == keycode::kF6)
+        return event->accept(), true;
     if (watched == txt_Glam && event->type() == QEvent::InputMethod)
         return filterGramCommit(static_cast<const QInputMethodEvent&>(*event));
     if (watched == txt_Glam && event->type() == QEvent::FocusIn && focusMoved(*event)) {
@@ -188,48 +187,12 @@ bool Frm_Morvi::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-// The grid is no tab stop; F6 takes the keyboard into it, on the current line, and back out to
-// the food picker. An empty tally has no line to go to.
-void Frm_Morvi::switchToOrFromLines() {
-    if (grd_Hyo->hasFocus()) {
-        cbo_HINMEI->setFocus(Qt::ShortcutFocusReason);
-        return;
-    }
-    grid_->SetRow(grd_Hyo->currentRow() + 1);
-    const int line = keyboardLine(*grid_);
-    if (line == 0) return;
-    // Made current after the focus is in, so a screen reader hears the line.
-    grd_Hyo->setCurrentItem(nullptr);
-    grd_Hyo->setFocus(Qt::ShortcutFocusReason);
-    grd_Hyo->setCurrentCell(line - 1, 0);
-}
-
-// In the grid the arrow and page keys move between lines, Home and End go to the first and last
-// line, Delete asks about the current line as a click does, and Tab, Shift+Tab and Escape go back
-// to the food picker.
+// A key the tally grid answers goes no further.
 bool Frm_Morvi::filterGridKey(const QKeyEvent& event) {
-    switch (event.key()) {
-        case Qt::Key_Delete: {
-            const int row = grd_Hyo->currentRow();
-            grid_->SetRow(row + 1);
-            dispatch([this] { grd_Hyo_KeyDown(*form_, keycode::kDelete); });
-            // On the line that took the removed one's place.
-            grd_Hyo->setCurrentCell(std::min(row, grd_Hyo->rowCount() - 1), 0);
-            return true;
-        }
-        case Qt::Key_Home:
-        case Qt::Key_End:
-            grd_Hyo->setCurrentCell(event.key() == Qt::Key_Home ? 0 : grd_Hyo->rowCount() - 1,
-                                    grd_Hyo->currentColumn());
-            return true;
-        case Qt::Key_Tab:
-        case Qt::Key_Backtab:
-        case Qt::Key_Escape:
-            cbo_HINMEI->setFocus(Qt::TabFocusReason);
-            return true;
-        default:
-            return false;
-    }
+    int16_t keyCode = gridKeyCode(event);
+    if (keyCode == 0) return false;
+    dispatch([&] { grd_Hyo_KeyDown(*form_, keyCode); });
+    return keyCode == 0 || ended_;
 }
 
 // The handlers only ever cancel a key (code 0); a key they let through reaches the control.

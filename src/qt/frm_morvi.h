@@ -39,7 +39,6 @@ class Frm_Morvi : public QMainWindow {
     void findControls();
     void setUpControls();
     void connectEvents();
-    void switchToOrFromLines();
     bool filterGridKey(const QKeyEvent& event);
 
     // Runs one handler: ProgramEnd ends the program, an error without a branch is reported.

@@ -11,5 +11,7 @@ namespace morvi {
 // them: Enter 13, Tab 9, Backspace 8, Ctrl+letter 1..26. Empty for a key that types nothing
 // (arrows, Delete, function keys, Alt combinations, Shift+Tab).
 QList<int16_t> keyAsciiCodes(const QKeyEvent& event);
+// The key code of a key the tally grid answers (Shift+Tab is Tab), else 0.
+int16_t gridKeyCode(const QKeyEvent& event);
 
 }  // namespace morvi

@@ -19,10 +19,6 @@ namespace {
 // Remembers a cell's own alignment, which outranks its column's.
 constexpr int kOwnAlignmentRole = Qt::UserRole + 1;
 
-constexpr int kGridRowHeightTwips = 240;
-constexpr ColorBgr kGridBeyondCells = 0x00808080;
-constexpr ColorBgr kGridLines = 0x00C0C0C0;
-
 [[noreturn]] void invalidArgument() { throw RunTimeError(err::kInvalidCall); }
 
 // A screen reader hears any cell of a line as the whole line, each cell after its heading
@@ -57,7 +53,7 @@ class CellOverGrey : public QStyledItemDelegate {
         painter->fillRect(r, option.palette.base());
         QStyledItemDelegate::paint(painter, option, index);
         painter->save();
-        painter->setPen(colorFromBgr(kGridLines));
+        painter->setPen(colorFromBgr(tally_grid::kGridLines));
         painter->drawPolyline(QPolygon({r.topRight(), r.bottomRight(), r.bottomLeft()}));
         // The keyboard's current line shows where Delete acts.
         if (option.state & QStyle::State_HasFocus) {
@@ -74,7 +70,7 @@ void lookOfTheGrid(QTableWidget* grid) {
     // Grey beyond the last row and column, in the header row too: the viewport's background and
     // the colour the style gives the header beyond its last section. The cells take the grid's
     // own colours, the header's sections its button colours.
-    const QColor grey = colorFromBgr(kGridBeyondCells);
+    const QColor grey = colorFromBgr(tally_grid::kBeyondCells);
     QPalette beyond = grid->viewport()->palette();
     beyond.setColor(QPalette::Base, grey);
     grid->viewport()->setPalette(beyond);
@@ -169,10 +165,19 @@ QtGrid::QtGrid(QTableWidget* table) : table_(table) {
     table_->setItemPrototype(new LineItem);
     table_->verticalHeader()->setMinimumSectionSize(0);
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    table_->verticalHeader()->setDefaultSectionSize(pixelsFromTwips(kGridRowHeightTwips));
+    table_->verticalHeader()->setDefaultSectionSize(pixelsFromTwips(tally_grid::kRowHeightTwips));
     lookOfTheGrid(table_);
     SetCols(tally_grid::kCols);
     SetRows(tally_grid::kEmptyRows);
+    SetRow(1);
+}
+
+// The line is made current again once the focus is in, so a screen reader hears it.
+void QtGrid::SetFocus() {
+    const int row = Row();
+    table_->setCurrentItem(nullptr);
+    table_->setFocus(Qt::OtherFocusReason);
+    SetRow(row);
 }
 
 int QtGrid::Rows() const { return table_->rowCount() + 1; }
@@ -180,10 +185,11 @@ int QtGrid::Rows() const { return table_->rowCount() + 1; }
 void QtGrid::SetRows(int rows) {
     if (rows < 1) invalidArgument();
     const int before = Rows();
+    const int row = Row();
     table_->setRowCount(rows - 1);
     for (int r = before; r < rows; ++r)
         for (int c = 0; c < columnCount(); ++c) resetCell(r, c);
-    if (row_ >= rows) row_ = rows - 1;
+    SetRow(std::min(row, rows - 1));
 }
 
 int QtGrid::columnCount() const { return table_->columnCount(); }
@@ -201,23 +207,17 @@ void QtGrid::SetCols(int cols) {
     if (col_ >= cols) col_ = cols - 1;
 }
 
-// The header row is the table's own header and there is no header column: both stay as they are.
-void QtGrid::SetFixedRows(int rows) {
-    if (rows != 1) invalidArgument();
-}
-
-void QtGrid::SetFixedCols(int cols) {
-    if (cols != 0) invalidArgument();
-}
+int QtGrid::Row() const { return table_->currentRow() + 1; }
 
 void QtGrid::SetRow(int row) {
     if (row < 0 || row >= Rows()) invalidArgument();
-    row_ = row;
+    table_->setCurrentCell(row - 1, col_);
 }
 
 void QtGrid::SetCol(int col) {
     if (col < 0 || col >= columnCount()) invalidArgument();
     col_ = col;
+    if (Row() > 0) table_->setCurrentCell(Row() - 1, col_);
 }
 
 QString QtGrid::TextMatrix(int row, int col) const {
@@ -242,16 +242,16 @@ void QtGrid::SetColAlignment(int col, int alignment) {
 }
 
 void QtGrid::SetCellBackColor(ColorBgr color) {
-    setData(row_, col_, QBrush(colorFromBgr(color)), Qt::BackgroundRole);
+    setData(Row(), col_, QBrush(colorFromBgr(color)), Qt::BackgroundRole);
 }
 
 void QtGrid::SetCellForeColor(ColorBgr color) {
-    setData(row_, col_, QBrush(colorFromBgr(color)), Qt::ForegroundRole);
+    setData(Row(), col_, QBrush(colorFromBgr(color)), Qt::ForegroundRole);
 }
 
 void QtGrid::SetCellAlignment(int alignment) {
-    setData(row_, col_, alignment, kOwnAlignmentRole);
-    setData(row_, col_, int(alignmentFromCode(alignment)), Qt::TextAlignmentRole);
+    setData(Row(), col_, alignment, kOwnAlignmentRole);
+    setData(Row(), col_, int(alignmentFromCode(alignment)), Qt::TextAlignmentRole);
 }
 
 void QtGrid::SetRedraw(bool on) {
@@ -267,8 +267,9 @@ void QtGrid::Clear() {
 void QtGrid::RemoveItem(int row) {
     // The header row cannot go.
     if (row < 1 || row >= Rows()) invalidArgument();
+    const int current = Row();
     table_->removeRow(row - 1);
-    if (row_ >= Rows()) row_ = Rows() - 1;
+    SetRow(std::min(current, Rows() - 1));
 }
 
 QVariant QtGrid::data(int row, int col, int role) const {

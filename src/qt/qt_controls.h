@@ -84,16 +84,15 @@ class QtTotalLabel : public QtLabel {
 class QtGrid : public Grid {
   public:
     explicit QtGrid(QTableWidget* table);
+    void SetFocus() override;
     int Rows() const override;
     void SetRows(int rows) override;
     void SetCols(int cols) override;
-    void SetFixedRows(int rows) override;
-    void SetFixedCols(int cols) override;
-    int Row() const override { return row_; }
+    int Row() const override;
     void SetRow(int row) override;
     void SetCol(int col) override;
-    QString Text() const override { return TextMatrix(row_, col_); }
-    void SetText(const QString& text) override { SetTextMatrix(row_, col_, text); }
+    QString Text() const override { return TextMatrix(Row(), col_); }
+    void SetText(const QString& text) override { SetTextMatrix(Row(), col_, text); }
     QString TextMatrix(int row, int col) const override;
     void SetTextMatrix(int row, int col, const QString& text) override;
     void SetColWidth(int col, int twips) override;
@@ -114,7 +113,8 @@ class QtGrid : public Grid {
 
     QTableWidget* table_;
     QVector<int> colAlignment_;
-    int row_ = 1;
+    // The current row is the table's; the header row, which the table cannot make current, is
+    // the table without a current cell. The column is kept here, as the header row needs one.
     int col_ = 0;
 };
 

@@ -1,5 +1,6 @@
 #include "qt/qt_desktop.h"
 
+#include "print/pdf_file.h"
 #include "qt/question_box.h"
 
 #include <QApplication>
@@ -60,8 +61,8 @@ void addButtons(QMessageBox& box, int style) {
     box.setDefaultButton(secondIsDefault ? QMessageBox::No : QMessageBox::Yes);
 }
 
-// A name whose suffix is not the proposed one's gets it (朝食12.8 → 朝食12.8.pdf), where Qt adds it
-// only to a name without a dot; then the question about replacing names the file to be written.
+// A typed name gets the PDF's suffix before the question about replacing it, which so names the
+// file to be written.
 class SaveDialog : public QFileDialog {
   public:
     QString chosen;
@@ -69,15 +70,15 @@ class SaveDialog : public QFileDialog {
         : QFileDialog(QApplication::activeWindow(), title, proposedPath, filter) {
         setAcceptMode(AcceptSave);
         setOptions(DontUseNativeDialog | DontConfirmOverwrite);
+        // Qt adds it to a name without a dot; withPdfSuffix gives it to the others.
         setDefaultSuffix(QFileInfo(proposedPath).suffix());
     }
 
   protected:
     void accept() override {
-        QString path = selectedFiles().value(0);
-        if (path.isEmpty() || QFileInfo(path).isDir()) return QFileDialog::accept();  // opens it
-        if (QFileInfo(path).suffix().compare(defaultSuffix(), Qt::CaseInsensitive) != 0)
-            path += u'.' + defaultSuffix();
+        const QString typed = selectedFiles().value(0);
+        if (typed.isEmpty() || QFileInfo(typed).isDir()) return QFileDialog::accept();  // opens it
+        const QString path = withPdfSuffix(typed);
         if (QFileInfo::exists(path) &&
             QMessageBox::warning(this, windowTitle(),
                                  tr("%1 already exists.\nDo you want to replace it?")

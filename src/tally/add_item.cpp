@@ -103,10 +103,10 @@ void appendLine(Grid& grid, const AddPlan& plan, int16_t rowCount) {
     makeCurrent(grid, plan.row, kNameCol);
     grid.SetTextMatrix(plan.row, kNameCol, plan.name);
     makeCurrent(grid, plan.row, kGramCol);
-    grid.SetCellAlignment(align::kRightCenter);
+    grid.SetCellAlignment(tally_grid::kNumberAlignment);
     grid.SetTextMatrix(plan.row, kGramCol, plan.gramText);
     makeCurrent(grid, plan.row, kKcalCol);
-    grid.SetCellAlignment(align::kRightCenter);
+    grid.SetCellAlignment(tally_grid::kNumberAlignment);
     grid.SetTextMatrix(plan.row, kKcalCol, plan.kcalText);
 }
 

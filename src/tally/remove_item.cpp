@@ -8,7 +8,9 @@
 #include "ui/error_frame.h"
 #include "ui/tally_grid.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <utility>
 
 namespace morvi {
 
@@ -94,13 +96,49 @@ void grd_Hyo_Click(Form& form) {
     });
 }
 
-void grd_Hyo_KeyDown(Form& form, int keyCode) {
-    if (keyCode == keycode::kDelete) grd_Hyo_Click(form);
+void grd_Hyo_KeyDown(Form& form, int16_t& KeyCode) {
+    Grid& grid = form.ui.grd_Hyo;
+    const int row = grid.Row();
+    const int last = grid.Rows() - 1;
+    const auto moveTo = [&](int line) { grid.SetRow(std::clamp(line, 1, last)); };
+    const int16_t key = std::exchange(KeyCode, int16_t{0});
+    switch (key) {
+        case keycode::kDelete:
+            grd_Hyo_Click(form);
+            break;
+        case keycode::kUp:
+            moveTo(row - 1);
+            break;
+        case keycode::kDown:
+            moveTo(row + 1);
+            break;
+        case keycode::kPageUp:
+            moveTo(row - tally_grid::kLinesPerPage);
+            break;
+        case keycode::kPageDown:
+            moveTo(row + tally_grid::kLinesPerPage);
+            break;
+        case keycode::kHome:
+            moveTo(1);
+            break;
+        case keycode::kEnd:
+            moveTo(last);
+            break;
+        case keycode::kTab:
+        case keycode::kEscape:
+        case keycode::kF6:
+            form.ui.cbo_HINMEI.SetFocus();
+            break;
+        default:
+            KeyCode = key;
+    }
 }
 
-int keyboardLine(const Grid& grid) {
-    if (!lineName(grid, grid.Row()).isEmpty()) return grid.Row();
-    return lineName(grid, 1).isEmpty() ? 0 : 1;
+void goToLines(Form& form) {
+    Grid& grid = form.ui.grd_Hyo;
+    if (!tallyHoldsLines(grid)) return;
+    if (lineName(grid, grid.Row()).isEmpty()) grid.SetRow(1);
+    grid.SetFocus();
 }
 
 void cmd_Clear_Click(Form& form) {

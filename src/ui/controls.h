@@ -55,9 +55,9 @@ class Desktop {
     virtual void SetMousePointer(int shape) = 0;
     // One pass of the event pump; repaints, delivers no user input.
     virtual void DoEvents() = 0;
-    // The desktop's modal save dialog, opened on a proposed path. Returns the chosen path, a name
-    // whose extension is not the proposed one's given it, and replacing a file already asked
-    // about; empty when cancelled.
+    // The desktop's modal save dialog for a PDF file, opened on a proposed path. Returns the
+    // chosen path, a name without the ".pdf" suffix given it, and replacing a file already there
+    // asked about; empty when cancelled.
     virtual QString GetSaveFileName(const QString& title, const QString& proposedPath,
                                     const QString& filter) = 0;
 };
@@ -94,15 +94,13 @@ class Label {
     virtual void SetCaption(const QString& text) = 0;
 };
 
-// A grid with one fixed header row; rows and columns count from 0, the current cell is (Row, Col).
-class Grid {
+// A grid whose row 0 is its one fixed header row, without a fixed column; rows and columns count
+// from 0, the current cell is (Row, Col).
+class Grid : public Focusable {
   public:
-    virtual ~Grid() = default;
     virtual int Rows() const = 0;
     virtual void SetRows(int rows) = 0;
     virtual void SetCols(int cols) = 0;
-    virtual void SetFixedRows(int rows) = 0;
-    virtual void SetFixedCols(int cols) = 0;
     virtual int Row() const = 0;
     virtual void SetRow(int row) = 0;
     virtual void SetCol(int col) = 0;
@@ -118,7 +116,8 @@ class Grid {
     virtual void SetRedraw(bool on) = 0;
     // Empties every cell and drops its formatting; rows and columns stay.
     virtual void Clear() = 0;
-    // The rows below move up by one.
+    // The rows below move up by one; the current row keeps its number, or is the new last row
+    // when it was past it (so too when SetRows takes rows off).
     virtual void RemoveItem(int row) = 0;
 };
 

@@ -1,5 +1,7 @@
 #include "ui/layouts.h"
 
+#include "ui/tally_grid.h"
+
 namespace morvi {
 
 namespace {
@@ -22,7 +24,7 @@ constexpr ControlLayout kMainControls[] = {
     {"cmd_End", kButton, u"END", 3600, 3120, 975, 375, 4},
     {"cmd_Clear", kButton, u"CLEAR", 3600, 480, 975, 255, 3},
     {"cmd_SET", kButton, u"SET", 3600, 120, 975, 255, 2},
-    {"grd_Hyo", kGrid, u"", 120, 840, 4530, 1875, 5},
+    {"grd_Hyo", kGrid, u"", 120, 840, 4530, tally_grid::kHeightTwips, 5},
     {"Label7", kLabel, u"g", 1500, 450, 135, 255, 15, Typeface{kPGothic, 12}},
     {"Label6", kLabel, u"合計", 390, 2730, 735, 255, 14, kOwnFont, kCentre, false, kNavy},
     {"Label5", kLabel, u"品目", 1845, 2760, 375, 255, 13, Typeface{kPGothic, 8.25}},

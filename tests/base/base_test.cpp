@@ -1,14 +1,12 @@
 // The value rules, one row per case: the rule, its input and the text of what it gives.
 #include "base/cp932.h"
 #include "base/currency.h"
-#include "base/file_errors.h"
 #include "base/number_text.h"
 #include "base/rounding.h"
 #include "base/trim.h"
 #include "fake_controls.h"
 
 #include <gtest/gtest.h>
-#include <cerrno>
 #include <functional>
 #include <map>
 
@@ -21,10 +19,6 @@ QString q(const std::string& s) { return QString::fromStdString(s); }
 std::string s(const QString& text) { return text.toStdString(); }
 double d(const std::string& x) { return q(x).toDouble(); }
 std::string n(double v) { return s(QString::number(v, 'g', 17)); }
-// The errno values the rows name.
-const std::map<std::string, int> kErrno = {
-    {"EACCES", EACCES},   {"EPERM", EPERM},   {"EROFS", EROFS},   {"ENOENT", ENOENT},
-    {"ENOTDIR", ENOTDIR}, {"ENOSPC", ENOSPC}, {"EDQUOT", EDQUOT}, {"EIO", EIO}};
 
 const std::map<std::string, Rule> kRules = {
     {"round", [](auto& x) { return n(roundHalfEven(d(x))); }},
@@ -38,7 +32,6 @@ const std::map<std::string, Rule> kRules = {
     {"trim", [](auto& x) { return '[' + s(trimSpaces(q(x))) + ']'; }},
     {"decode", [](auto& x) { return s(cp932().decode(QByteArray::fromStdString(x))); }},
     {"encode", [](auto& x) { return cp932().encode(q(x)).toStdString(); }},
-    {"saveError", [](auto& x) { return std::to_string(saveErrorNumber(kErrno.at(x))); }},
 };
 
 struct Row {
@@ -91,14 +84,6 @@ const Row kRows[] = {
     {"encode", "～①ｱ", "\x81\x60\x87\x40\xB1"},
     {"encode", "a😀é¥b", "a???b"},
     {"encode", "\x1A\x7F", "\x1A\x7F"},
-    {"saveError", "EACCES", "70"},
-    {"saveError", "EPERM", "70"},
-    {"saveError", "EROFS", "70"},
-    {"saveError", "ENOENT", "76"},
-    {"saveError", "ENOTDIR", "76"},
-    {"saveError", "ENOSPC", "61"},
-    {"saveError", "EDQUOT", "61"},
-    {"saveError", "EIO", "57"},
 };
 
 TEST(ValueRules, EachRowGivesItsText) {

@@ -122,17 +122,17 @@ const Row kRows[] = {
     {foundBy, "matcha maccha mattya mat", "まっちゃ"},
     {foundBy, "x gyuunyuuu kya ko-r", "-"},
     {load, "ごはん,ごはん,50\r\n食パン,しょくぱん,30\r\n牛乳,ぎゅうにゅう,120",
-     "DoEvents, Pointer 0 / 3: 牛乳 120 ごはん 50 食パン 30"},
-    {load, "", "DoEvents, Pointer 0 / 0:"},
-    {load, "A,a,1\r\nB,b,x\r\nC", "DoEvents, Pointer 0, error 13 / "},
-    {load, "(F,k,1\r\n){32766}", "DoEvents, Pointer 0 / 32766: F 1 F 1 F 1"},
-    {load, "(F,k,1\r\n){32767}", "DoEvents, Pointer 0, error 6 / "},
-    {load, "(F,k,1\r\n){40000}F,k,x", "DoEvents, Pointer 0, error 13 / "},
-    {load, "<missing>", "Pointer 0, error 53 / "},
-    {load, "<gone>", "Pointer 0, error 76 / "},
-    {load, "<notdir>", "Pointer 0, error 76 / "},
-    {load, "<loop>", "Pointer 0, error 75 / "},
-    {load, "<fifo>", "Pointer 0, error 75 / "},
+     " / 3: 牛乳 120 ごはん 50 食パン 30"},
+    {load, "", " / 0:"},
+    {load, "A,a,1\r\nB,b,x\r\nC", "error 13 / "},
+    {load, "(F,k,1\r\n){32766}", " / 32766: F 1 F 1 F 1"},
+    {load, "(F,k,1\r\n){32767}", "error 6 / "},
+    {load, "(F,k,1\r\n){40000}F,k,x", "error 13 / "},
+    {load, "<missing>", "error 53 / "},
+    {load, "<gone>", "error 76 / "},
+    {load, "<notdir>", "error 76 / "},
+    {load, "<loop>", "error 75 / "},
+    {load, "<fifo>", "error 75 / "},
 };
 
 TEST(FoodRules, EachRowGivesItsText) {
@@ -191,7 +191,7 @@ TEST(MenuLoad, AFileThatShrinksBetweenThePassesIs62) {
     support::FakeWindow w;
     Form form{w.form.ui, desktop, {}, {}};
     Menu_Load(form, dir.path());
-    EXPECT_EQ(desktop.take(), u"Pointer 0, error 62");
+    EXPECT_EQ(desktop.take(), u"error 62");
 }
 
 }  // namespace

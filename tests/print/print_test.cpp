@@ -47,6 +47,7 @@ TEST(PrintedLines, ColumnsCountCodePage932BytesAndAWiderTextIsPrintedWhole) {
 // the one there kept whole), and the grid, the labels and the counters stay as they were.
 TEST(PrintAndPdfItems, SendTheSheetOrSayThereIsNothingAndLeaveTheTallyAsItWas) {
     support::FakeWindow w;
+    w.desktop.pointer = true;
     support::FakePrinter printer;
     g_print_Click(w.form, printer);
     g_pdf_Click(w.form, printer);
@@ -88,6 +89,15 @@ TEST(PrintAndPdfItems, SendTheSheetOrSayThereIsNothingAndLeaveTheTallyAsItWas) {
                   QStringList{u"kept.pdf"_s});
         EXPECT_EQ(tally(), before);
     }
+}
+
+// The name a typed one saves under, in the save dialog and the tests' desktop alike.
+TEST(PdfFile, ANameTypedWithoutThePdfSuffixGetsIt) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"朝食12.8", "朝食12.8.pdf"}, {"note.txt", "note.txt.pdf"},     {"dot.", "dot..pdf"},
+        {"Plan.PDF", "Plan.PDF"},     {"d.pdf/plan", "d.pdf/plan.pdf"}, {"", ""}};
+    for (const auto& [typed, saved] : rows)
+        EXPECT_EQ(withPdfSuffix(QString::fromUtf8(typed)).toStdString(), saved);
 }
 
 // An A4 document that counts the lines drawn and refuses its second page.

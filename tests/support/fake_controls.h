@@ -4,6 +4,7 @@
 // run without a screen, and what they show as short texts.
 
 #include "base/run_time_error.h"
+#include "print/pdf_file.h"
 #include "print/printer.h"
 #include "ui/form.h"
 
@@ -68,14 +69,16 @@ auto outcomeWithFilesUnder(rlim_t bytes, F&& f) {
     return outcome(f);
 }
 
-// Logs every call: "Beep", "Pointer 11", "DoEvents", "<title> <style>: <prompt>", an error
-// report as "error N", the save dialog as "<title> <filter>: <proposed name, digits as #>". Boxes
-// answer from `answers`, else OK (or No); the save dialog from `saveAs`, empty for Cancel, and
-// keeps the path it proposed.
+// Logs what the user sees: "Beep", "<title> <style>: <prompt>", an error report as "error N", the
+// save dialog as "<title> <filter>: <proposed name, digits as #>"; with `pointer` also the mouse
+// pointer and the event pump, "Pointer 11", "DoEvents". Boxes
+// answer from `answers`, else OK (or No); the save dialog from `saveAs` as typed, named as the
+// real dialog names it, empty for Cancel, and keeps the path it proposed.
 struct FakeDesktop : Desktop {
     QStringList log;
     QList<int> answers;
     QString saveAs, proposed;
+    bool pointer = false;
     int MsgBox(const QString& prompt, int style, const QString& title) override {
         log << (prompt.startsWith(u"【ｴﾗｰｺｰﾄﾞ】")
                     ? QStringLiteral("error ") + prompt.section(u'(', 1).section(u')', 0, 0)
@@ -84,14 +87,18 @@ struct FakeDesktop : Desktop {
         return style & style::kYesNo ? answer::kNo : answer::kOk;
     }
     void Beep() override { log << QStringLiteral("Beep"); }
-    void SetMousePointer(int shape) override { log << QStringLiteral("Pointer %1").arg(shape); }
-    void DoEvents() override { log << QStringLiteral("DoEvents"); }
+    void SetMousePointer(int shape) override {
+        if (pointer) log << QStringLiteral("Pointer %1").arg(shape);
+    }
+    void DoEvents() override {
+        if (pointer) log << QStringLiteral("DoEvents");
+    }
     QString GetSaveFileName(const QString& title, const QString& path,
                             const QString& filter) override {
         QString name = (proposed = path).section(u'/', -1);
         name.replace(QRegularExpression(QStringLiteral("[0-9]")), QStringLiteral("#"));
         log << QStringLiteral("%1 %2: %3").arg(title, filter, name);
-        return saveAs;
+        return withPdfSuffix(saveAs);
     }
     QString take() { return std::exchange(log, {}).join(u", "); }
 };
@@ -152,6 +159,9 @@ struct FakeLabel : Label {
 struct FakeGrid : Grid {
     std::vector<QStringList> cells = {QStringList(3), QStringList(3)};
     int row = 1, col = 0;
+    QString* focus;
+    explicit FakeGrid(QString* f = nullptr) : focus(f) {}
+    void SetFocus() override { *focus = QStringLiteral("grd_Hyo"); }
     static void check(bool ok) {
         if (!ok) throw RunTimeError(err::kInvalidCall);
     }
@@ -186,8 +196,6 @@ struct FakeGrid : Grid {
         cells.erase(cells.begin() + r);
         row = std::min(row, Rows() - 1);
     }
-    void SetFixedRows(int) override {}
-    void SetFixedCols(int) override {}
     void SetColWidth(int, int) override {}
     void SetColAlignment(int, int) override {}
     void SetCellBackColor(ColorBgr) override {}
@@ -203,7 +211,7 @@ struct FakeWindow {
     FakePicker cbo_HINMEI{focus};
     FakeTextBox txt_Glam{focus};
     FakeButton cmd_SET{focus};
-    FakeGrid grd_Hyo;
+    FakeGrid grd_Hyo{&focus};
     FakeLabel lbl_Goukei, lbl_Goukei2, lbl_Goukei3;
     Form form{{cbo_HINMEI, txt_Glam, cmd_SET, grd_Hyo, lbl_Goukei, lbl_Goukei2, lbl_Goukei3},
               desktop,

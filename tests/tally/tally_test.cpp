@@ -8,9 +8,12 @@
 #include "tally/remove_item.h"
 
 #include <gtest/gtest.h>
+#include <map>
 
 namespace morvi {
 namespace {
+
+using namespace Qt::StringLiterals;
 
 struct Tally : ::testing::Test, support::FakeWindow {
     void SetUp() override {
@@ -24,19 +27,33 @@ struct Tally : ::testing::Test, support::FakeWindow {
         form.food.m_Yomi = form.food.m_Hinmei;
         Form_Init(form);
     }
-    // "P 150" adds 150 g of P ("-" chooses nothing); "del 2 yes" clicks line 2 and answers, "key 2
-    // yes" presses Delete on it; "at 2" says where the keyboard starts from row 2; "clear"; "fill
-    // 5" makes five lines of P 0 g; "cell 2 1 9" writes 9 into row 2, column 1.
+    // "P 150" adds 150 g of P ("-" chooses nothing); "del 2 yes" clicks line 2 and answers; "keys 2
+    // Home End" presses the keys in the grid from row 2 (Delete answered Yes) and gives the current
+    // row after each, "-" for a key the grid lets through; "F6 2" presses F6 outside the grid
+    // from row 2; "clear"; "fill 5" makes five lines of P 0 g; "cell 2 1 9" writes 9 into row 2,
+    // column 1.
     QString step(const QString& step) {
         const QStringList a = step.split(u' ');
         desktop.log.clear(), focus.clear();
-        if (a[0] == u"del" || a[0] == u"key") {
+        if (a[0] == u"del") {
             desktop.answers = {a[2] == u"yes" ? answer::kYes : answer::kNo};
             grd_Hyo.SetRow(a[1].toInt());
-            a[0] == u"del" ? grd_Hyo_Click(form) : grd_Hyo_KeyDown(form, keycode::kDelete);
-        } else if (a[0] == u"at") {
+            grd_Hyo_Click(form);
+        } else if (a[0] == u"keys" || a[0] == u"F6") {
+            static const std::map<QString, int16_t> codes = {
+                {u"Tab"_s, 9},   {u"Escape"_s, 27}, {u"PageUp"_s, 33}, {u"PageDown"_s, 34},
+                {u"End"_s, 35},  {u"Home"_s, 36},   {u"Left"_s, 37},   {u"Up"_s, 38},
+                {u"Down"_s, 40}, {u"Delete"_s, 46}, {u"F6"_s, 117}};
             grd_Hyo.SetRow(a[1].toInt());
-            return QStringLiteral("line %1").arg(keyboardLine(grd_Hyo));
+            QStringList rows;
+            if (a[0] == u"F6") goToLines(form), rows << QString::number(grd_Hyo.Row());
+            for (const QString& key : a.mid(2)) {
+                desktop.answers = {answer::kYes};
+                int16_t code = codes.at(key);
+                grd_Hyo_KeyDown(form, code);
+                rows << (code ? u"-"_s : QString::number(grd_Hyo.Row()));
+            }
+            desktop.log << u"line "_s + rows.join(u' ');
         } else if (a[0] == u"clear") {
             cmd_Clear_Click(form);
         } else if (a[0] == u"fill") {
@@ -53,13 +70,15 @@ struct Tally : ::testing::Test, support::FakeWindow {
             txt_Glam.text = step.section(u' ', 1);
             cmd_SET_Click(form);
         }
-        return desktop.take() + (focus.isEmpty() ? QString() : QStringLiteral(" @") + focus);
+        QStringList said{desktop.take(), focus.isEmpty() ? QString() : u'@' + focus};
+        said.removeAll(QString());
+        return said.join(u' ');
     }
 };
 
 TEST_F(Tally, EachRowShowsWhatItsStepsLeave) {
-    const char* const kAdded = "Pointer 11, DoEvents, Pointer 0 @cbo_HINMEI";
-    const char* const kRefused = "Pointer 11, DoEvents, Pointer 0, error 6, Pointer 0 @cbo_HINMEI";
+    const char* const kAdded = "@cbo_HINMEI";
+    const char* const kRefused = "error 6 @cbo_HINMEI";
     const struct {
         const char* steps;
         const char* shown;
@@ -74,34 +93,41 @@ TEST_F(Tally, EachRowShowsWhatItsStepsLeave) {
         {"\u3000S 80; \u3000S 80", "S 160 160 / 160 160 1 / 80", kAdded},
         {"- 150", "   /    / 150", "Beep, 入力確認 16: 品名を入力してください。 @cbo_HINMEI"},
         {"P    ", "   /    /    ", "Beep, 入力確認 16: グラムを入力してください。 @txt_Glam"},
-        {"P 150; Z 10", "P 150 48 / 48 150 1 / 10",
-         "Pointer 11, DoEvents, Pointer 0, error 11, Pointer 0 @cbo_HINMEI"},
+        {"P 150; Z 10", "P 150 48 / 48 150 1 / 10", "error 11 @cbo_HINMEI"},
         {"X 20000000; Y 20000000", "X 20000000 1600000000 / 1600000000 20000000 1 / 20000000",
          kRefused},
         {"W 500000000000000; W 500000000000000",
          "W 500000000000000 20000000 / 20000000 500000000000000 1 / 500000000000000", kRefused},
         {"fill 32765; Q 3; R 5", "P 0 0|…|Q 3 8 / 8 3 32766 / 5", kRefused},
         {"P 150; P 100; Q 100; R 5; del 2 yes", "P 250 80|R 5 2 / 82 255 2 / 5",
-         "行削除確認 292: Q を削除しますか, Pointer 0"},
+         "行削除確認 292: Q を削除しますか"},
         {"P 150; P 100; Q 100; R 5; del 2 yes; Q 30", "P 250 80|R 5 2|Q 30 80 / 162 285 3 / 30",
          kAdded},
         {"P 150; Q 100; del 1 yes", "Q 100 267 / 267 100 1 / 100",
-         "行削除確認 292: P を削除しますか, Pointer 0"},
-        {"P 150; Q 100; key 2 yes", "P 150 48 / 48 150 1 / 100",
-         "行削除確認 292: Q を削除しますか, Pointer 0"},
-        {"P 150; Q 100; at 2", "P 150 48|Q 100 267 / 315 250 2 / 100", "line 2"},
-        {"P 150; Q 100; at 0", "P 150 48|Q 100 267 / 315 250 2 / 100", "line 1"},
-        {"clear; at 1", "   /    / ", "line 0"},
+         "行削除確認 292: P を削除しますか"},
+        {"P 150; Q 100; R 5; keys 1 Down End Up Home Left",
+         "P 150 48|Q 100 267|R 5 2 / 317 255 3 / 5", "line 2 3 2 1 -"},
+        {"fill 9; keys 2 PageDown PageDown PageUp Up", "P 0 0|…|P 0 0 / 0 0 9 / ", "line 8 9 3 2"},
+        {"P 150; Q 100; R 5; keys 2 Delete", "P 150 48|R 5 2 / 50 155 2 / 5",
+         "行削除確認 292: Q を削除しますか, line 2"},
+        {"P 150; Q 100; keys 2 Delete", "P 150 48 / 48 150 1 / 100",
+         "行削除確認 292: Q を削除しますか, line 1"},
+        {"P 150; Q 100; keys 1 Tab", "P 150 48|Q 100 267 / 315 250 2 / 100", "line 1 @cbo_HINMEI"},
+        {"P 150; Q 100; keys 2 Escape", "P 150 48|Q 100 267 / 315 250 2 / 100",
+         "line 2 @cbo_HINMEI"},
+        {"P 150; Q 100; keys 2 F6", "P 150 48|Q 100 267 / 315 250 2 / 100", "line 2 @cbo_HINMEI"},
+        {"P 150; Q 100; F6 2", "P 150 48|Q 100 267 / 315 250 2 / 100", "line 2 @grd_Hyo"},
+        {"P 150; Q 100; F6 0", "P 150 48|Q 100 267 / 315 250 2 / 100", "line 1 @grd_Hyo"},
+        {"clear; F6 1", "   /    / ", "line 1"},
         {"P 150; Q 100; del 2 no", "P 150 48|Q 100 267 / 315 250 2 / 100",
-         "行削除確認 292: Q を削除しますか, Pointer 0"},
+         "行削除確認 292: Q を削除しますか"},
         {"P 12.34567; Q 0.00025; del 2 yes", "P 12.34567 4 / 4 12.34565 1 / 0.00025",
-         "行削除確認 292: Q を削除しますか, Pointer 0"},
+         "行削除確認 292: Q を削除しますか"},
         {"P 150; Q 100; cell 2 1 1e400; del 2 yes", "P 150 48|Q 1e400 267 / 315 250 2 / 100",
          "行削除確認 292: Q を削除しますか, error 6"},
-        {"P 150; del 1 yes", "   /    / ",
-         "行削除確認 292: P を削除しますか, Pointer 0, Pointer 0 @cbo_HINMEI"},
-        {"del 1 yes", "   /    / ", "Pointer 0"},
-        {"P 150; Q 100; clear", "   /    / ", "Pointer 0, Pointer 0 @cbo_HINMEI"},
+        {"P 150; del 1 yes", "   /    / ", "行削除確認 292: P を削除しますか @cbo_HINMEI"},
+        {"del 1 yes", "   /    / ", ""},
+        {"P 150; Q 100; clear", "   /    / ", "@cbo_HINMEI"},
     };
     for (const auto& row : rows) {
         SetUp();
@@ -111,6 +137,20 @@ TEST_F(Tally, EachRowShowsWhatItsStepsLeave) {
         EXPECT_EQ(shown().toStdString() + " → " + said.toStdString(),
                   std::string(row.shown) + " → " + row.said);
     }
+}
+
+// The pointer is the hourglass while a food is added, and the default again after it, after an
+// error, a removal and "CLEAR".
+TEST_F(Tally, ThePointerIsTheHourglassOnlyWhileAFoodIsAdded) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"P 150", "Pointer 11, DoEvents, Pointer 0 @cbo_HINMEI"},
+        {"Z 10", "Pointer 11, DoEvents, Pointer 0, error 11, Pointer 0 @cbo_HINMEI"},
+        {"del 1 no", "行削除確認 292: P を削除しますか, Pointer 0"},
+        {"clear", "Pointer 0, Pointer 0 @cbo_HINMEI"},
+    };
+    desktop.pointer = true;
+    for (const auto& [steps, said] : rows)
+        EXPECT_EQ(step(QString::fromUtf8(steps)).toStdString(), said);
 }
 
 TEST_F(Tally, EachKeyInTheEntryFieldsGivesItsCode) {
