@@ -1,7 +1,5 @@
 #include "qt/picker_search.h"
 
-#include "food/reading_search.h"
-
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
@@ -11,18 +9,22 @@ namespace morvi {
 
 namespace {
 
-// The keys a romaji reading is typed with: letters, '-' for ー and '\'' after n.
-bool isRomajiKey(const QKeyEvent& key) {
-    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+// The key of a romaji reading: a letter, '-' for ー, '\'' after n, '\b' for Backspace; 0 for
+// any other.
+char16_t readingKey(const QKeyEvent& key) {
+    if (key.key() == Qt::Key_Backspace) return u'\b';
+    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return 0;
     const QString text = key.text().toLower();
-    return text.size() == 1 &&
-           ((text[0] >= u'a' && text[0] <= u'z') || text[0] == u'-' || text[0] == u'\'');
+    const bool romaji = text.size() == 1 && ((text[0] >= u'a' && text[0] <= u'z') ||
+                                             text[0] == u'-' || text[0] == u'\'');
+    return romaji ? text[0].unicode() : 0;
 }
 
 }  // namespace
 
 PickerSearch::PickerSearch(QComboBox* picker, const FoodTable& food)
-    : QObject(picker), picker_(picker), food_(food) {
+    : QObject(picker), picker_(picker), typed_(food, QApplication::keyboardInputInterval()) {
+    clock_.start();
     picker_->installEventFilter(this);
     picker_->view()->installEventFilter(this);
 }
@@ -33,24 +35,11 @@ bool PickerSearch::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool PickerSearch::typeKey(const QKeyEvent& key, bool inOpenList) {
-    const bool backspace = key.key() == Qt::Key_Backspace;
-    if (!backspace && !isRomajiKey(key)) return false;
-    // Like Qt's own keyboard search, a pause starts the typed text afresh.
-    if (!sinceLastKey_.isValid() || sinceLastKey_.elapsed() > QApplication::keyboardInputInterval())
-        typed_.clear();
-    sinceLastKey_.start();
-    if (backspace) {
-        if (typed_.isEmpty()) return false;
-        typed_.chop(1);
-        if (!typed_.isEmpty()) choose(findFoodByReading(food_, typed_), inOpenList);
-        return true;
-    }
-    const QString longer = typed_ + key.text().toLower();
-    const int found = findFoodByReading(food_, longer);
-    if (found < 0) return true;
-    typed_ = longer;
-    choose(found, inOpenList);
-    return true;
+    const char16_t typed = readingKey(key);
+    if (!typed) return false;
+    const int chosen = typed_.type(typed, clock_.elapsed());
+    if (chosen >= 0) choose(chosen, inOpenList);
+    return chosen != TypedReading::kNotTyped;
 }
 
 // As the arrow keys choose: the open list moves its current line, the closed picker changes its

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "food/typed_reading.h"
 #include "ui/food_table.h"
 
 #include <QElapsedTimer>
 #include <QObject>
-#include <QString>
 
 class QComboBox;
 class QKeyEvent;
@@ -12,9 +12,8 @@ class QKeyEvent;
 namespace morvi {
 
 // Finds a food by its reading typed in romaji, in the closed picker and in its open list, in
-// place of the combo box's own search by name (the names are Japanese). Letters build the typed
-// text, which starts afresh after a pause; Backspace shortens it; a letter that makes it find
-// nothing is dropped, so the choice stays.
+// place of the combo box's own search by name (the names are Japanese): hands the keys of a
+// reading to the typed reading and chooses the food it finds.
 class PickerSearch : public QObject {
   public:
     PickerSearch(QComboBox* picker, const FoodTable& food);
@@ -27,9 +26,8 @@ class PickerSearch : public QObject {
     void choose(int index, bool inOpenList);
 
     QComboBox* picker_;
-    const FoodTable& food_;
-    QString typed_;
-    QElapsedTimer sinceLastKey_;
+    TypedReading typed_;
+    QElapsedTimer clock_;
 };
 
 }  // namespace morvi

@@ -7,7 +7,7 @@
 #include "food/key_order.h"
 #include "food/line_reader.h"
 #include "food/menu_load.h"
-#include "food/reading_search.h"
+#include "food/typed_reading.h"
 
 #include <gtest/gtest.h>
 #include <QBuffer>
@@ -64,20 +64,29 @@ QString load(const QString& file) {
     return w.desktop.take() + u" / "_s + foods.join(u' ');
 }
 
-// The foods that romaji find, each space-separated spelling on its own, among these readings in
-// picker order; each food found is named once, "-" for none.
-QString foundBy(const QString& spellings) {
-    static const QStringList kReadings =
-        u"ぎゅうにゅう ぎゅうひきにく ぎょうざ こーひー さんま しじみ じゃがいも すぱげってぃ "
-        u"ちくわ "
-        u"ちゃわんむし つけもの とうふ ふらんすぱん ほうれんそう まっちゃ コロッケ"_s.split(u' ');
-    FoodTable food{int32_t(kReadings.size()), {}, {QString()}, {}};
-    food.m_Yomi.insert(food.m_Yomi.end(), kReadings.begin(), kReadings.end());
+// The food chosen by the last key of each space-separated run of keys typed 100 ms apart, among
+// these foods (name:reading, or a reading alone) in picker order: "." is a pause, "<" Backspace,
+// "-" a last key that keeps the choice. Each food chosen is named once.
+QString foundBy(const QString& runs) {
+    static const QStringList kFoods =
+        u"ぎゅうにゅう ぎゅうひきにく ぎょうざ こーひー ごま豆腐:ごまどうふ さんま しじみ "
+        u"じゃがいも すぱげってぃ そばがき 蕎麦（ゆで）:そば ちくわ ちゃわんむし つけもの "
+        u"豆腐ハンバーグ:とうふはんばーぐ 豆腐（木綿）:とうふもめん 生ハム:なまはむ にくまん "
+        u"ハム（ロース）:ろーすはむ ふらんすぱん ほうれんそう まっちゃ コロッケ パン粉:ぱんこ "
+        u"パン:ぱん らあめん"_s.split(u' ');
+    FoodTable food{int32_t(kFoods.size()), {QString()}, {QString()}, {}};
+    for (const QString& f : kFoods) food.m_Hinmei.push_back(f.section(u':', 0, 0));
+    for (const QString& f : kFoods) food.m_Yomi.push_back(f.section(u':', -1));
     QStringList found;
-    for (const QString& typed : spellings.split(u' ')) {
-        const int i = findFoodByReading(food, typed);
-        if (!found.contains(i < 0 ? u"-"_s : kReadings[i]))
-            found << (i < 0 ? u"-"_s : kReadings[i]);
+    for (const QString& keys : runs.split(u' ')) {
+        TypedReading typed(food, 500);
+        int chosen = TypedReading::kKeep, ms = 0;
+        for (QChar key : keys) {
+            ms += key == u'.' ? 1000 : 100;
+            if (key != u'.') chosen = typed.type(key == u'<' ? u'\b' : key.unicode(), ms);
+        }
+        const QString name = chosen < 0 ? u"-"_s : food.m_Hinmei[chosen + 1];
+        if (!found.contains(name)) found << name;
     }
     return found.join(u' ');
 }
@@ -105,22 +114,29 @@ const Row kRows[] = {
     {orderOf, "b,B,a", "1 2 0"},
     {orderOf, "\uFF5E,\U0001F34E", "1 0"},
     {foundBy, "gyuunyuu gyunyu gyuunyu gy", "ぎゅうにゅう"},
-    {foundBy, "gyuuh gyuhikiniku", "ぎゅうひきにく"},
-    {foundBy, "gyouza gyoza gyo", "ぎょうざ"},
+    {foundBy, "gyuuh gyuhikiniku gyuxh", "ぎゅうひきにく"},
+    {foundBy, "gyouza gyoza gyo gyu<o", "ぎょうざ"},
     {foundBy, "ko-hi- kohi koohii k", "こーひー"},
     {foundBy, "korokke koro", "コロッケ"},
-    {foundBy, "sanma samma sannma san", "さんま"},
+    {foundBy, "sanma samma sannma san gyo.sa", "さんま"},
     {foundBy, "shijimi sizimi shi si sh", "しじみ"},
     {foundBy, "jagaimo zyagaimo jyagaimo ja", "じゃがいも"},
     {foundBy, "supagetti supagettexi", "すぱげってぃ"},
     {foundBy, "chikuwa tikuwa chi ti", "ちくわ"},
     {foundBy, "chawanmushi tyawanmusi cyawannmusi cha", "ちゃわんむし"},
     {foundBy, "tsukemono tukemono tsu tu", "つけもの"},
-    {foundBy, "toufu toofu tofu tohu", "とうふ"},
+    {foundBy, "toufu toofu tofu tohu", "豆腐（木綿）"},
+    {foundBy, "toufu.toufu", "ごま豆腐"},
     {foundBy, "furansupan huransupann fu hu", "ふらんすぱん"},
     {foundBy, "hourensou horenso hourennsou", "ほうれんそう"},
     {foundBy, "matcha maccha mattya mat", "まっちゃ"},
-    {foundBy, "x gyuunyuuu kya ko-r", "-"},
+    {foundBy, "pan pan.pan.pan.pan", "パン"},
+    {foundBy, "pan.pan", "ふらんすぱん"},
+    {foundBy, "niku", "ぎゅうひきにく"},
+    {foundBy, "ra-men ramen raamen", "らあめん"},
+    {foundBy, "hamu", "ハム（ロース）"},
+    {foundBy, "soba", "蕎麦（ゆで）"},
+    {foundBy, "x gyuunyuuu ky ko-r", "-"},
     {load, "ごはん,ごはん,50\r\n食パン,しょくぱん,30\r\n牛乳,ぎゅうにゅう,120",
      " / 3: 牛乳 120 ごはん 50 食パン 30"},
     {load, "", " / 0:"},
