@@ -222,6 +222,20 @@ TEST_F(MainWindow, AReadingTypedInThePickerOrItsOpenListChoosesTheFoodToAdd) {
     EXPECT_EQ(shown(), "R 200 100 / 100 200 1 / 200");
 }
 
+// Each name of the bundled list shows whole in the grid's name column, in the grid's own font and
+// within the item view's text margins, where a longer one ends in "…".
+TEST_F(MainWindow, EveryBundledFoodNameFitsTheGridsNameColumn) {
+    QFile menu(QStringLiteral(MORVI_SAMPLE_MENU));
+    ASSERT_TRUE(menu.open(QIODevice::ReadOnly));
+    const int margin = grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid) + 1;
+    QStringList cut;
+    for (const QString& line : cp932().decode(menu.readAll()).split(u"\r\n"_s))
+        if (const QString name = line.section(u',', 0, 0);
+            grid->fontMetrics().horizontalAdvance(name) > grid->columnWidth(0) - 2 * margin)
+            cut << name;
+    EXPECT_EQ(cut.join(u' ').toStdString(), "");
+}
+
 // The grid is no tab stop: F6 goes into it on the current line (nowhere while it is empty), and
 // Delete there asks as a click does; Tab, Shift+Tab, Escape and F6 leave it for the food picker.
 TEST_F(MainWindow, F6TakesTheKeyboardToTheLinesWhereDeleteRemovesOne) {
