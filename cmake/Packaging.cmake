@@ -85,6 +85,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 # font for every text, and Qt's Japanese translation for the texts of Qt's own dialogs.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, qt6-translations-l10n")
+# On a Wayland desktop Qt then draws natively, sharp at any scale; without it, through Xwayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 include(CPack)
 
 # The package as a packager checks it, packed from this build's binaries. Not from a sanitized

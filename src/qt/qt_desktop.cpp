@@ -4,20 +4,11 @@
 #include "qt/question_box.h"
 
 #include <QApplication>
-#include <QClipboard>
-#include <QCloseEvent>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QKeyEvent>
-#include <QLayout>
 #include <QLibraryInfo>
 #include <QMessageBox>
-#include <QPushButton>
-#include <QScreen>
-#include <QStyleHints>
 #include <QTranslator>
-#include <algorithm>
-#include <optional>
 
 namespace morvi {
 

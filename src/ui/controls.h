@@ -49,7 +49,9 @@ inline constexpr ColorBgr kDarkBlue = 0x00C00000;
 class Desktop {
   public:
     virtual ~Desktop() = default;
-    // Modal; returns the answer pressed.
+    // Modal: until it is answered, no other window of the program takes input and none keeps it
+    // hidden. Returns the answer pressed; Enter gives the default button, and a Yes/No box takes
+    // Yes only from Y or from a click after the pointer has moved since the box appeared.
     virtual int MsgBox(const QString& prompt, int style, const QString& title) = 0;
     virtual void Beep() = 0;
     virtual void SetMousePointer(int shape) = 0;
