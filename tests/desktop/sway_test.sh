@@ -32,7 +32,8 @@ work=$1
 fail() { echo "FAIL ($platform): $*" >&2; exit 1; }
 WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
     sway -c "$work/config" >"$HOME/sway.log" 2>&1 &
-trap 'kill $(jobs -p) 2>/dev/null' EXIT
+sway=$!
+trap 'kill "$sway" 2>/dev/null' EXIT
 for _ in $(seq 50); do ls "$XDG_RUNTIME_DIR"/sway-ipc.* >/dev/null 2>&1 && break; sleep 0.1; done
 export SWAYSOCK=$(ls "$XDG_RUNTIME_DIR"/sway-ipc.*) WAYLAND_DISPLAY=wayland-1
 # A virtual pointer and keyboard for seat0; nothing connects to it.
