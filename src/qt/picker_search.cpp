@@ -43,7 +43,7 @@ bool PickerSearch::typeKey(const QKeyEvent& key, bool inOpenList) {
 }
 
 // As the arrow keys choose: the open list moves its current line, the closed picker changes its
-// choice and tells so as a user's choice.
+// choice, which a screen reader hears.
 void PickerSearch::choose(int index, bool inOpenList) {
     if (inOpenList) {
         QAbstractItemView* list = picker_->view();
@@ -51,10 +51,7 @@ void PickerSearch::choose(int index, bool inOpenList) {
             list->model()->index(index, picker_->modelColumn(), picker_->rootModelIndex()));
         return;
     }
-    if (index == picker_->currentIndex()) return;
     picker_->setCurrentIndex(index);
-    emit picker_->activated(index);
-    emit picker_->textActivated(picker_->currentText());
 }
 
 }  // namespace morvi
