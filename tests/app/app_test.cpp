@@ -63,11 +63,8 @@ TEST(Start, ShowsTheFilledWindowOrEndsForASecondCopyOrAListItCannotRead) {
         try {
             Form_Load(w.form, {[&] { return row.anotherRunning; }, dir.path(),
                                [&] { w.desktop.log << u"shown"_s; }});
-            const auto& item = w.cbo_HINMEI.items.at(0);
-            seen = u" → %1 %2 @%3 %4"_s.arg(item.first)
-                       .arg(item.second)
-                       .arg(w.focus)
-                       .arg(w.cbo_HINMEI.index);
+            const auto& [name, weight] = w.cbo_HINMEI.items.at(0);
+            seen = u" → %1 %2 @%3 %4"_s.arg(name).arg(weight).arg(w.focus).arg(w.cbo_HINMEI.index);
         } catch (const ProgramEnd& end) {
             seen = u" → end %1"_s.arg(end.exitStatus);
         }
@@ -75,24 +72,22 @@ TEST(Start, ShowsTheFilledWindowOrEndsForASecondCopyOrAListItCannotRead) {
     }
 }
 
-class OneCopy : public ::testing::Test {
-  protected:
+// The first copy holds the lock until it ends, however long; a lock of a crashed copy is taken
+// over, and no place for a lock stops no copy.
+TEST(OneCopy, TheFirstCopyHoldsTheLockUntilItEndsAndACrashedCopysLockIsTakenOver) {
     QTemporaryDir dir;
-    bool another() { return InstanceLock(dir.path()).anotherInstanceRunning(); }
+    const auto another = [&] { return InstanceLock(dir.path()).anotherInstanceRunning(); };
     // A lock of a day ago, written by process pid of this program.
-    void writeLock(qint64 pid) {
-        const QString exe = QFileInfo(u"/proc/self/exe"_s).symLinkTarget();
+    const auto writeLock = [&](qint64 pid) {
         QFile file(dir.filePath(u"morvi-%1.lock"_s.arg(getuid())));
-        support::writeFile(
-            file.fileName(),
-            u"%1\n%2\n%3\n"_s.arg(pid).arg(exe, QSysInfo::machineHostName()).toUtf8());
+        support::writeFile(file.fileName(), u"%1\n%2\n%3\n"_s.arg(pid)
+                                                .arg(QFileInfo(u"/proc/self/exe"_s).symLinkTarget(),
+                                                     QSysInfo::machineHostName())
+                                                .toUtf8());
         file.open(QIODevice::ReadOnly);
         file.setFileTime(QDateTime::currentDateTime().addDays(-1),
                          QFileDevice::FileModificationTime);
-    }
-};
-
-TEST_F(OneCopy, TheFirstCopyHoldsTheLockUntilItEndsHoweverLong) {
+    };
     auto first = std::make_unique<InstanceLock>(dir.path());
     EXPECT_FALSE(first->anotherInstanceRunning() || first->anotherInstanceRunning());
     EXPECT_TRUE(another());
@@ -100,9 +95,6 @@ TEST_F(OneCopy, TheFirstCopyHoldsTheLockUntilItEndsHoweverLong) {
     EXPECT_FALSE(another());
     writeLock(getpid());
     EXPECT_TRUE(another());
-}
-
-TEST_F(OneCopy, ALockOfACrashedCopyIsTakenOverAndNoPlaceForOneStopsNoCopy) {
     const pid_t child = fork();
     if (child == 0) _exit(0);
     waitpid(child, nullptr, 0);

@@ -13,6 +13,7 @@
 #include <QStringList>
 #include <algorithm>
 #include <csignal>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -56,16 +57,15 @@ auto outcome(F&& f) -> decltype(f()) {
 // the limit and the signal it raises are as before afterwards, however f ends.
 template <class F>
 auto outcomeWithFilesUnder(rlim_t bytes, F&& f) {
-    struct Limit {
-        void (*handler)(int) = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit was{};
-        explicit Limit(rlim_t bytes) {
-            getrlimit(RLIMIT_FSIZE, &was);
-            const rlimit limited{bytes, was.rlim_max};
-            setrlimit(RLIMIT_FSIZE, &limited);  // without it the write goes through: the test fails
-        }
-        ~Limit() { setrlimit(RLIMIT_FSIZE, &was), std::signal(SIGXFSZ, handler); }
-    } limit(bytes);
+    rlimit was{};
+    getrlimit(RLIMIT_FSIZE, &was);
+    // Put back as it goes out of scope: the deleter runs on the empty pointer too.
+    const std::shared_ptr<void> restore(
+        nullptr, [was, handler = std::signal(SIGXFSZ, SIG_IGN)](void*) {
+            setrlimit(RLIMIT_FSIZE, &was), std::signal(SIGXFSZ, handler);
+        });
+    const rlimit limited{bytes, was.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &limited);  // without it the write goes through: the test fails
     return outcome(f);
 }
 
@@ -83,8 +83,8 @@ struct FakeDesktop : Desktop {
         log << (prompt.startsWith(u"【ｴﾗｰｺｰﾄﾞ】")
                     ? QStringLiteral("error ") + prompt.section(u'(', 1).section(u')', 0, 0)
                     : QStringLiteral("%1 %2: %3").arg(title).arg(style).arg(prompt));
-        if (!answers.isEmpty()) return answers.takeFirst();
-        return style & style::kYesNo ? answer::kNo : answer::kOk;
+        return answers.isEmpty() ? (style & style::kYesNo ? answer::kNo : answer::kOk)
+                                 : answers.takeFirst();
     }
     void Beep() override { log << QStringLiteral("Beep"); }
     void SetMousePointer(int shape) override {
