@@ -40,6 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
     require(morvi::support::writeFile(dir.filePath(u"menu.txt"_s), bytes), "fuzz set-up: written");
     morvi::support::FakeWindow window;
+    window.desktop.pointer = true;
     const bool loaded = morvi::Menu_Load(window.form, dir.path());
     const morvi::FoodTable& t = window.form.food;
     const QString said = window.desktop.take();

@@ -21,11 +21,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 "$1/bin/morvi" &
 first=$!
 # Up to 20 s for its windows, which must be the main window alone.
-for _ in $(seq 1 100); do
-    titles=$(xdotool search --onlyvisible --pid "$first" 2>/dev/null | xargs -rn1 xdotool getwindowname || true)
-    [[ -n $titles ]] && break
-    sleep 0.2
-done
+titles=$(timeout 20 xdotool search --sync --onlyvisible --pid "$first" | xargs -rn1 xdotool getwindowname || true)
 [[ $titles == 'Ｍｏｒｖｉ' ]] || fail "morvi shows [$titles], not its main window"
 timeout 20 "$1/bin/morvi" || fail "a second copy did not end at once with status 0"
 kill "$first"

@@ -34,12 +34,9 @@ TYPED_TEST_SUITE(GridContract, Grids);
 TYPED_TEST(GridContract, RowsColumnsTextsAndTheCurrentCell) {
     Grid& g = this->grid;
     const auto cells = [&g] {
-        QStringList rows{QStringLiteral("%1:%2").arg(g.Row()).arg(g.Text())};
-        for (int r = 0; r < g.Rows(); ++r) {
-            QStringList row;
-            for (int c = 0; c < 3; ++c) row << g.TextMatrix(r, c);
-            rows << row.join(u',');
-        }
+        QStringList rows{u"%1:%2"_s.arg(g.Row()).arg(g.Text())};
+        for (int r = 0; r < g.Rows(); ++r)
+            rows << u"%1,%2,%3"_s.arg(g.TextMatrix(r, 0), g.TextMatrix(r, 1), g.TextMatrix(r, 2));
         return rows.join(u'|');
     };
     const std::pair<std::function<void()>, const char*> steps[] = {

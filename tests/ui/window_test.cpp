@@ -128,6 +128,13 @@ TEST_F(MainWindow, TheGramFieldTakesOnlyDigitsAndFullStopsHoweverTheyArrive) {
         event.setCommitString(s);
         QCoreApplication::sendEvent(field, &event);
     };
+    // An input method's uncommitted text is shown at the caret, which it moves on.
+    const auto preedit = [this](const QString& s) {
+        const int caret = field->inputMethodQuery(Qt::ImCursorRectangle).toRect().x();
+        QInputMethodEvent event(s, {});
+        QCoreApplication::sendEvent(field, &event);
+        EXPECT_GT(field->inputMethodQuery(Qt::ImCursorRectangle).toRect().x(), caret);
+    };
     const auto paste = [this](const QString& s) {
         QGuiApplication::clipboard()->setText(s);
         field->paste();
@@ -135,6 +142,7 @@ TEST_F(MainWindow, TheGramFieldTakesOnlyDigitsAndFullStopsHoweverTheyArrive) {
     const std::pair<std::function<void()>, const char*> steps[] = {
         {[&] { QTest::keyClicks(field, "a1.5"); }, "1.5"},
         {[&] { commit(u"１2a3"_s); }, "1.523"},
+        {[&] { preedit(u"12"_s); }, "1.523"},
         {[&] { paste(u"4a"_s); }, "1.523"},
         {[&] { paste(u"4"_s); }, "1.5234"},
         {[&] { QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier); }, "1.5234"},
