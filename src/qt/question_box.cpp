@@ -179,15 +179,19 @@ bool DesktopMessageBox::onYes(QPoint at) const {
 // A click on the blocked window can raise it over the box and give it the keyboard, where
 // nothing answers; the box takes both back.
 void DesktopMessageBox::comeBackIfBehind(QWindow* focused) {
-    if (!isVisible() || !focused || focused == windowHandle() ||
+    if (comingBack_ || !isVisible() || !focused || focused == windowHandle() ||
         QGuiApplication::modalWindow() != windowHandle())
         return;
     // A compositor decides which window is in front and which has the keyboard, and grants
-    // neither on request; a window shown anew it puts in front with the keyboard.
+    // neither on request; a window shown anew it puts in front with the keyboard. What the
+    // desktop says of the hiding comes after it, and is no reason to come back again.
+    comingBack_ = true;
     QTimer::singleShot(0, this, [this] {
-        if (!isVisible()) return;
-        hide();
-        show();
+        if (isVisible()) {
+            hide();
+            show();
+        }
+        QTimer::singleShot(500, this, [this] { comingBack_ = false; });
     });
 }
 

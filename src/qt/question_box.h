@@ -77,6 +77,7 @@ class DesktopMessageBox : public QMessageBox {
     std::optional<LastClick::Click> openedBy_;
     std::vector<Sighting> seen_;
     std::unique_ptr<XFocusWatch> xFocusWatch_;
+    bool comingBack_ = false;
 };
 
 }  // namespace morvi
