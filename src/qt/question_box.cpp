@@ -99,10 +99,8 @@ DesktopMessageBox::DesktopMessageBox(Icon icon, const QString& title, const QStr
 }
 
 void DesktopMessageBox::showEvent(QShowEvent* event) {
-    // A click answers at once, so it need not take the focus; one the guard ignores must not
-    // leave Enter on はい.
-    for (QAbstractButton* button : buttons()) button->setFocusPolicy(Qt::TabFocus);
-    // The window sees every move and press before its widgets do.
+    // The window sees every move and press before its widgets do, so a press it ignores gives
+    // はい neither the click nor the focus that would put Enter on it.
     windowHandle()->installEventFilter(this);
     QMessageBox::showEvent(event);
     if (openedBy_ && button(QMessageBox::Yes)) placeUnder(openedBy_->at);

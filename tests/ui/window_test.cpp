@@ -291,6 +291,7 @@ TEST_F(OnTheWindow, ClicksWhereTheUserClickedAnswerNoAndOnlyAMoveToYesOrYRemoves
                                                         {"1 0, 1 250, 1 500", "P Q"},
                                                         {"1 0, 2 600", "P Q +Enter"},
                                                         {"1 0, over, 1 600, 1 1200", "P Q +Enter"},
+                                                        {"1 0, over, 1 600, 1 100", "P Q +Enter"},
                                                         {"1 0, over, yes 600", "Q"},
                                                         {"1 0, yes 200", "Q"},
                                                         {"1 0, Y", "Q"}};
