@@ -125,35 +125,35 @@ TEST(MessageBox, EachStyleShowsItsIconAndButtonsAndOnlyItsButtonsAnswerTheQuesti
     }
 }
 
-// A question asked after a click opens wholly on the screen with いいえ under the pointer; in a
-// corner, or at the left edge where はい would come under it, with はい clear of the pointer; after
-// a key (the null point), where the desktop puts it.
-TEST(MessageBox, AQuestionAfterAClickOpensWithNoUnderThePointerNeverYes) {
-    QtDesktop desktop;
-    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
-    const QPoint centre = area.center();
-    for (const QPoint pointer :
-         {centre, area.topLeft(), area.topRight(), area.bottomLeft(), area.bottomRight(),
-          QPoint(area.left() + 20, centre.y()), QPoint()}) {
-        QObject target;
-        const QPoint at = pointer.isNull() ? centre : pointer;
-        QMouseEvent release(QEvent::MouseButtonRelease, {}, at, Qt::LeftButton, {}, {});
-        QCoreApplication::sendEvent(&target, &release);
-        QKeyEvent key(QEvent::KeyPress, Qt::Key_Delete, {});  // a key after it forgets the click
-        if (pointer.isNull()) QCoreApplication::sendEvent(&target, &key);
-        QStringList seen;
-        QTimer::singleShot(0, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            seen << (area.contains(box->geometry()) ? u"on screen"_s : u"off screen"_s);
-            for (QAbstractButton* b : box->buttons())
-                if (QRect(b->mapToGlobal(QPoint()), b->size()).contains(at))
-                    seen << (box->standardButton(b) == QMessageBox::No ? u"No"_s : u"Yes"_s);
-            box->done(0);
-        });
-        desktop.MsgBox(u"?"_s, style::kDeleteQuestion, u"t"_s);
-        EXPECT_EQ(seen.join(u", "_s), pointer == centre ? u"on screen, No" : u"on screen")
+// The question on a 1000×800 area, 300×120, いいえ at 200,80 and はい at 110,80 (80×24): opened
+// with いいえ under the pointer, wholly on the area; where はい would come under the pointer, clear
+// of it below or above.
+TEST(MessageBox, AQuestionOpensWithNoUnderThePointerNeverYes) {
+    const std::pair<QPoint, QPoint> rows[] = {
+        {{500, 400}, {261, 309}}, {{0, 0}, {0, 0}},       {{999, 799}, {700, 680}},
+        {{150, 400}, {0, 401}},   {{150, 770}, {0, 650}},
+    };
+    for (const auto& [pointer, topLeft] : rows)
+        EXPECT_EQ(questionPosition({0, 0, 1000, 800}, {300, 120}, {200, 80, 80, 24},
+                                   {110, 80, 80, 24}, pointer),
+                  topLeft)
             << pointer.x() << ',' << pointer.y();
+}
+
+// A question asked from the keyboard knows no click to open under.
+TEST(MessageBox, AKeyForgetsTheLastClick) {
+    LastClick last;
+    QObject target;
+    target.installEventFilter(&last);
+    QMouseEvent release(QEvent::MouseButtonRelease, {}, QPointF(5, 7), Qt::LeftButton, {}, {});
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_Delete, {});
+    QStringList seen;
+    for (QEvent* event : {static_cast<QEvent*>(&release), static_cast<QEvent*>(&key)}) {
+        QCoreApplication::sendEvent(&target, event);
+        const QPoint at = last.click() ? last.click()->at : QPoint(-1, -1);
+        seen << u"%1,%2"_s.arg(at.x()).arg(at.y());
     }
+    EXPECT_EQ(seen.join(u' '), u"5,7 -1,-1");
 }
 
 // はい takes a press only once the pointer has moved farther than the still distance (here 5)
