@@ -158,9 +158,8 @@ QtGrid::QtGrid(QTableWidget* table) : table_(table) {
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->horizontalHeader()->setSectionsClickable(false);
+    // Out of the tab order; in the grid, Tab is one of the tally's keys.
     table_->setFocusPolicy(Qt::ClickFocus);
-    // Out of the tab order: Tab leaves the grid for the next control, never for another cell.
-    table_->setTabKeyNavigation(false);
     table_->setSelectionMode(QAbstractItemView::NoSelection);
     table_->setItemPrototype(new LineItem);
     table_->verticalHeader()->setMinimumSectionSize(0);
