@@ -2,7 +2,7 @@
 # Morvi on a real Wayland compositor (sway, headless), natively and through Xwayland, worked as a
 # user would: six lines; slow double-clicks on each, the mouse not moved, never remove one; a click
 # on the window beside the question leaves it in front with the keyboard; a move onto はい and a
-# click removes a line.
+# click removes a line, and so do F6, Down, Delete and Y.
 set -euo pipefail
 build=$1
 if [[ ${2:-} != in-session ]]; then
@@ -120,6 +120,23 @@ for platform in wayland xcb; do
     click "$tx" "$ty"; sleep 0.5
     expect_lines 5 "a move onto はい and a click"
 
+    # From the keyboard: F6, Down, Delete ask about line 2 (Escape first leaves the grid a click
+    # went into). Asked again with the pointer resting on its はい, a click there keeps the line.
+    for key in Escape F6 Down Delete; do wtype -k $key; sleep 0.2; done
+    sleep 0.5
+    question_open || fail "Delete asks nothing"
+    read -r qx qy _ <<<"$(window 行削除確認)"
+    [[ $platform == xcb ]] || read_window | grep '^yes ' >"$HOME/yes2"
+    read -r _ yx yy yw yh <"$HOME/yes2"
+    wtype -k Return; sleep 0.4
+    at $((qx + yx + yw / 2)) $((qy + yy + yh / 2))
+    wtype -k Delete; sleep 0.5
+    [[ $(window 行削除確認) == "$qx $qy "* ]] || fail "the question moved when asked again"
+    click $((qx + yx + yw / 2)) $((qy + yy + yh / 2)); sleep 0.4
+    question_open || fail "a click where the pointer rested answered the question"
+    wtype -k y
+    sleep 0.5
+    expect_lines 4 "F6, Down, Delete and Y"
     echo "$platform: no line lost to slow double-clicks or a click beside the question"
     kill "$(swaymsg -t get_tree | jq '.. | objects | select(.name == "Ｍｏｒｖｉ") | .pid')"
     sleep 1
