@@ -3,6 +3,7 @@
 #include "tally/remove_item.h"
 
 #include <QKeyEvent>
+#include <utility>
 
 namespace morvi {
 
@@ -32,31 +33,22 @@ QList<int16_t> keyAsciiCodes(const QKeyEvent& event) {
 }
 
 int16_t gridKeyCode(const QKeyEvent& event) {
-    switch (event.key()) {
-        case Qt::Key_Tab:
-        case Qt::Key_Backtab:
-            return keycode::kTab;
-        case Qt::Key_Escape:
-            return keycode::kEscape;
-        case Qt::Key_PageUp:
-            return keycode::kPageUp;
-        case Qt::Key_PageDown:
-            return keycode::kPageDown;
-        case Qt::Key_End:
-            return keycode::kEnd;
-        case Qt::Key_Home:
-            return keycode::kHome;
-        case Qt::Key_Up:
-            return keycode::kUp;
-        case Qt::Key_Down:
-            return keycode::kDown;
-        case Qt::Key_Delete:
-            return keycode::kDelete;
-        case Qt::Key_F6:
-            return keycode::kF6;
-        default:
-            return 0;
-    }
+    static constexpr std::pair<int, int16_t> kGridKeys[] = {
+        {Qt::Key_Tab, keycode::kTab},
+        {Qt::Key_Backtab, keycode::kTab},
+        {Qt::Key_Escape, keycode::kEscape},
+        {Qt::Key_PageUp, keycode::kPageUp},
+        {Qt::Key_PageDown, keycode::kPageDown},
+        {Qt::Key_End, keycode::kEnd},
+        {Qt::Key_Home, keycode::kHome},
+        {Qt::Key_Up, keycode::kUp},
+        {Qt::Key_Down, keycode::kDown},
+        {Qt::Key_Delete, keycode::kDelete},
+        {Qt::Key_F6, keycode::kF6},
+    };
+    for (const auto& [key, code] : kGridKeys)
+        if (event.key() == key) return code;
+    return 0;
 }
 
 }  // namespace morvi

@@ -149,9 +149,6 @@ void DesktopMessageBox::closeEvent(QCloseEvent* event) {
 // Qt sizes the box as it shows it, so its buttons lie where they will stay only now.
 void DesktopMessageBox::placeUnder(QPoint pointer) {
     layout()->activate();
-    const auto rectOf = [this](QWidget* button) {
-        return QRect(button->mapTo(this, QPoint()), button->size());
-    };
     const QScreen* screen = QGuiApplication::screenAt(pointer);
     const QRect area = (screen ? screen : this->screen())->availableGeometry();
     const QPoint topLeft = questionPosition(area, size(), rectOf(defaultButton()),
@@ -171,7 +168,12 @@ bool DesktopMessageBox::ignoresPress(const QMouseEvent& press) const {
 
 bool DesktopMessageBox::onYes(QPoint at) const {
     const QAbstractButton* yes = button(QMessageBox::Yes);
-    return yes && QRect(yes->mapTo(this, QPoint()), yes->size()).contains(at);
+    return yes && rectOf(yes).contains(at);
+}
+
+// Where a button lies in the box's own coordinates.
+QRect DesktopMessageBox::rectOf(const QWidget* button) const {
+    return QRect(button->mapTo(this, QPoint()), button->size());
 }
 
 // A click on the blocked window can raise it over the box and give it the keyboard, where

@@ -71,6 +71,7 @@ class DesktopMessageBox : public QMessageBox {
     void placeUnder(QPoint pointer);
     bool ignoresPress(const QMouseEvent& press) const;
     bool onYes(QPoint at) const;
+    QRect rectOf(const QWidget* button) const;
     void comeBackIfBehind(QWindow* focused);
 
     class XFocusWatch;
